@@ -1,0 +1,58 @@
+# The Windows program, its in-process tests under Wine, and the end-to-end tests.
+enable_language(RC)
+
+set(GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+set(CMAKE_CXX_FLAGS_RELEASE "-Os")
+set(WINDOWS_SOURCES
+    app/startup.cpp
+    app/main_window.cpp
+    presentation/background.cpp
+    presentation/status_panel.cpp
+    wizard/wizard_driver.cpp)
+
+add_library(installer_core STATIC ${PURE_SOURCES} ${WINDOWS_SOURCES})
+target_include_directories(installer_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_definitions(installer_core PUBLIC _WIN32_WINNT=0x0602 WINVER=0x0602)
+target_compile_options(installer_core PRIVATE -Wall -Wextra -fno-exceptions -fno-rtti)
+target_link_libraries(installer_core PUBLIC gdi32 user32 kernel32)
+
+add_executable(install WIN32 app/winmain.cpp resources/install.rc)
+set_target_properties(install PROPERTIES OUTPUT_NAME INSTALL SUFFIX .EXE)
+target_compile_options(install PRIVATE -fno-exceptions -fno-rtti)
+target_link_libraries(install PRIVATE installer_core)
+target_link_options(install PRIVATE -static $<$<CONFIG:Release>:-s>)
+
+# In-process tests: the program's code and resources, driven under Wine.
+add_executable(wine_tests
+    ${PURE_TESTS}
+    tests/native/temp_folder.cpp
+    tests/wine/modal_driver.cpp
+    tests/wine/test_resources.cpp
+    tests/wine/test_presentation.cpp
+    tests/wine/test_startup.cpp
+    resources/install.rc)
+target_link_libraries(wine_tests PRIVATE installer_core gtest_main)
+target_link_options(wine_tests PRIVATE -static)
+add_test(NAME wine_tests COMMAND wine_tests)
+
+# Inspects windows of other processes for the end-to-end driver.
+add_executable(probe tests/e2e/probe.cpp)
+target_link_options(probe PRIVATE -static)
+
+# Sanitized native tests, built by the test script in their own tree.
+set(NATIVE_TESTS "" CACHE FILEPATH "native_tests binary of the native build")
+if(NATIVE_TESTS)
+    add_test(NAME native_tests COMMAND ${NATIVE_TESTS})
+endif()
+
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
+foreach(name startup)
+    add_test(NAME e2e_${name}
+             COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/e2e/test_${name}.py)
+    set_tests_properties(e2e_${name} PROPERTIES
+        ENVIRONMENT "INSTALL_EXE=$<TARGET_FILE:install>;PROBE_EXE=$<TARGET_FILE:probe>;REPO_ROOT=${CMAKE_SOURCE_DIR};E2E_OUT=${CMAKE_BINARY_DIR}/e2e"
+        TIMEOUT 600)
+endforeach()
