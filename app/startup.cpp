@@ -2,6 +2,7 @@
 #include "app/app_state.h"
 
 #include "app/catalog.h"
+#include "presentation/presentation.h"
 
 #include <stdio.h>
 #include <stdlib.h>

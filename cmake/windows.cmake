@@ -15,15 +15,17 @@ set(WINDOWS_SOURCES
 
 add_library(installer_core STATIC ${PURE_SOURCES} ${WINDOWS_SOURCES})
 target_include_directories(installer_core PUBLIC ${CMAKE_SOURCE_DIR})
-target_compile_definitions(installer_core PUBLIC _WIN32_WINNT=0x0602 WINVER=0x0602)
+# msvcrt's printf family instead of the larger one mingw links in for C++.
+target_compile_definitions(installer_core PUBLIC _WIN32_WINNT=0x0602 WINVER=0x0602
+    __USE_MINGW_ANSI_STDIO=0)
 target_compile_options(installer_core PRIVATE -Wall -Wextra -fno-exceptions -fno-rtti)
 target_link_libraries(installer_core PUBLIC gdi32 user32 kernel32)
 
-add_executable(install WIN32 app/winmain.cpp resources/install.rc)
-set_target_properties(install PROPERTIES OUTPUT_NAME INSTALL SUFFIX .EXE)
-target_compile_options(install PRIVATE -fno-exceptions -fno-rtti)
-target_link_libraries(install PRIVATE installer_core)
-target_link_options(install PRIVATE -static $<$<CONFIG:Release>:-s>)
+add_executable(installer WIN32 app/winmain.cpp resources/install.rc)
+set_target_properties(installer PROPERTIES OUTPUT_NAME INSTALL SUFFIX .EXE)
+target_compile_options(installer PRIVATE -fno-exceptions -fno-rtti)
+target_link_libraries(installer PRIVATE installer_core)
+target_link_options(installer PRIVATE -static $<$<CONFIG:Release>:-s>)
 
 # In-process tests: the program's code and resources, driven under Wine.
 add_executable(wine_tests
@@ -53,6 +55,6 @@ foreach(name startup)
     add_test(NAME e2e_${name}
              COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/e2e/test_${name}.py)
     set_tests_properties(e2e_${name} PROPERTIES
-        ENVIRONMENT "INSTALL_EXE=$<TARGET_FILE:install>;PROBE_EXE=$<TARGET_FILE:probe>;REPO_ROOT=${CMAKE_SOURCE_DIR};E2E_OUT=${CMAKE_BINARY_DIR}/e2e"
+        ENVIRONMENT "INSTALL_EXE=$<TARGET_FILE:installer>;PROBE_EXE=$<TARGET_FILE:probe>;REPO_ROOT=${CMAKE_SOURCE_DIR};E2E_OUT=${CMAKE_BINARY_DIR}/e2e"
         TIMEOUT 600)
 endforeach()
