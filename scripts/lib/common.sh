@@ -62,6 +62,11 @@ wine_start() {
     fi
 }
 
+# Keeps the Wine desktop alive between the tests' programs (see probe.cpp).
+wine_hold_desktop() {
+    wine "$BUILD/win/probe.exe" hold </dev/null >/dev/null 2>&1 &
+}
+
 wine_stop() {
     wineserver -k </dev/null >/dev/null 2>&1 || true
 }
