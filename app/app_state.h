@@ -20,6 +20,8 @@ int RegisterInstallerClasses(HINSTANCE instance);
 // Creates MainWindow and the hidden StatusPanel; 1 when both exist.
 int CreateInstallerWindows(HINSTANCE instance);
 void FindMediaFolder();
+// Until the quit message.
+void RunMessageLoop();
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Wizard and finishing actions, run from MainWindow's start message.

@@ -79,10 +79,14 @@ int RunInstaller(HINSTANCE instance) {
         return 0;
     }
     ShowWindow(mainWindow, SW_SHOWMAXIMIZED);
+    RunMessageLoop();
+    return 0;
+}
+
+void RunMessageLoop() {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    return 0;
 }

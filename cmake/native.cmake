@@ -8,6 +8,6 @@ target_include_directories(pure_logic PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(pure_logic PUBLIC ${SANITIZE} -Wall -Wextra)
 target_link_options(pure_logic PUBLIC ${SANITIZE})
 
-add_executable(native_tests ${PURE_TESTS} tests/native/temp_folder.cpp)
+add_executable(native_tests ${PURE_TESTS} ${TEST_SUPPORT})
 target_link_libraries(native_tests PRIVATE pure_logic gtest_main)
 add_test(NAME native_tests COMMAND native_tests)

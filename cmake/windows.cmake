@@ -6,12 +6,6 @@ set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 set(CMAKE_CXX_FLAGS_RELEASE "-Os")
-set(WINDOWS_SOURCES
-    app/startup.cpp
-    app/main_window.cpp
-    presentation/background.cpp
-    presentation/status_panel.cpp
-    wizard/wizard_driver.cpp)
 
 add_library(installer_core STATIC ${PURE_SOURCES} ${WINDOWS_SOURCES})
 target_include_directories(installer_core PUBLIC ${CMAKE_SOURCE_DIR})
@@ -19,7 +13,7 @@ target_include_directories(installer_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(installer_core PUBLIC _WIN32_WINNT=0x0602 WINVER=0x0602
     __USE_MINGW_ANSI_STDIO=0)
 target_compile_options(installer_core PRIVATE -Wall -Wextra -fno-exceptions -fno-rtti)
-target_link_libraries(installer_core PUBLIC gdi32 user32 kernel32)
+target_link_libraries(installer_core PUBLIC gdi32 user32 kernel32 shell32 ole32 uuid comctl32)
 
 add_executable(installer WIN32 app/winmain.cpp resources/install.rc)
 set_target_properties(installer PROPERTIES OUTPUT_NAME INSTALL SUFFIX .EXE)
@@ -28,13 +22,8 @@ target_link_libraries(installer PRIVATE installer_core)
 target_link_options(installer PRIVATE -static $<$<CONFIG:Release>:-s>)
 
 # In-process tests: the program's code and resources, driven under Wine.
-add_executable(wine_tests
-    ${PURE_TESTS}
-    tests/native/temp_folder.cpp
-    tests/wine/modal_driver.cpp
-    tests/wine/test_resources.cpp
-    tests/wine/test_presentation.cpp
-    tests/wine/test_startup.cpp
+file(GLOB WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/test_*.cpp)
+add_executable(wine_tests ${PURE_TESTS} ${WINE_TESTS} ${TEST_SUPPORT} tests/wine/modal_driver.cpp
     resources/install.rc)
 target_link_libraries(wine_tests PRIVATE installer_core gtest_main)
 target_link_options(wine_tests PRIVATE -static)
@@ -50,10 +39,15 @@ if(NATIVE_TESTS)
     add_test(NAME native_tests COMMAND ${NATIVE_TESTS})
 endif()
 
+add_test(NAME media_script COMMAND bash ${CMAKE_SOURCE_DIR}/tests/media/test_make_media.sh)
+
+# End-to-end tests: the real INSTALL.EXE under Wine, driven with real X input.
 find_package(Python3 COMPONENTS Interpreter REQUIRED)
-foreach(name startup)
-    add_test(NAME e2e_${name}
-             COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/e2e/test_${name}.py)
+file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.py)
+foreach(script ${E2E_TESTS})
+    get_filename_component(name ${script} NAME_WE)
+    string(REPLACE "test_" "" name ${name})
+    add_test(NAME e2e_${name} COMMAND ${Python3_EXECUTABLE} ${script})
     set_tests_properties(e2e_${name} PROPERTIES
         ENVIRONMENT "INSTALL_EXE=$<TARGET_FILE:installer>;PROBE_EXE=$<TARGET_FILE:probe>;REPO_ROOT=${CMAKE_SOURCE_DIR};E2E_OUT=${CMAKE_BINARY_DIR}/e2e"
         TIMEOUT 600)

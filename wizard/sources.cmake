@@ -1,0 +1,1 @@
+list(APPEND WINDOWS_SOURCES wizard/wizard_driver.cpp)
