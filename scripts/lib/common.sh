@@ -44,7 +44,9 @@ wine_environment() {
 # inherit ctest's pipes, or ctest never ends: every call here has its streams on /dev/null.
 wine_start() {
     wine_environment
-    wineserver -p </dev/null >/dev/null 2>&1
+    mkdir -p "$WINEPREFIX"
+    # Fails harmlessly when this prefix already has a server.
+    wineserver -p </dev/null >/dev/null 2>&1 || true
     if [ ! -f "$WINEPREFIX/.prepared" ]; then
         echo "Preparing the Wine prefix (once)..."
         wine wineboot -i </dev/null >/dev/null 2>&1
