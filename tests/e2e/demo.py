@@ -16,7 +16,7 @@ def main(key):
     try:
         box = driver.wait_window(cls="#32770")
         shots.append(driver.screenshot("01-start"))
-        driver.press(box.title, "Return", pid=installer.pid)
+        driver.click_button(box, 1)
         code = installer.wait()
     finally:
         installer.kill()

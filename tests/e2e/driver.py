@@ -108,6 +108,16 @@ def click(x, y):
     subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"], check=True)
 
 
+def click_button(window, control_id):
+    """A real mouse click in the middle of a window's control."""
+    control = [c for c in children(window) if c.id == control_id]
+    if not control:
+        raise AssertionError("no control %d in %r" % (control_id, window))
+    left, top, right, bottom = control[0].rect
+    time.sleep(0.2)  # a window that just appeared may not take input yet
+    click((left + right) // 2, (top + bottom) // 2)
+
+
 def screenshot(name):
     os.makedirs(OUT, exist_ok=True)
     path = os.path.join(OUT, name + ".png")

@@ -7,6 +7,7 @@ sys.path.insert(0, os.path.dirname(__file__))
 import driver  # noqa: E402
 
 PLACEHOLDER_TITLE = "Draskel Installation"
+OK = 1
 
 
 def refused_with(media, title, text):
@@ -31,7 +32,7 @@ def test_unknown_or_missing_product_is_refused():
             # Nothing but the message box: no installer window of any product.
             mine = [w for w in driver.windows() if w.pid == box.pid and w.visible]
             assert [w.cls for w in mine] == ["#32770"], mine
-            driver.press("Install", "Return", pid=installer.pid)
+            driver.press("Install", "Return", pid=installer.pid)  # the keyboard works too
             assert installer.wait() == 0
         finally:
             media.close()
@@ -45,22 +46,22 @@ def test_second_installer_of_the_same_class_is_refused():
     try:
         first = first_media.start()
         driver.wait_window(cls="DRASKEL:INSTALL")
-        driver.wait_window(cls="#32770", title=PLACEHOLDER_TITLE)
+        first_box = driver.wait_window(cls="#32770", title=PLACEHOLDER_TITLE)
 
         refused, box = refused_with(evaluation, "Draskel Installation",
                                     "Draskel Installation is already running.")
-        driver.press("Draskel Installation", "Return", pid=refused.pid)
+        driver.click_button(box, OK)
         assert refused.wait() == 0
 
         # Another class: runs side by side with the first.
         second = metric.start()
         driver.wait_window(cls="DRASKELM:INSTALL")
-        driver.wait_window(cls="#32770", title="Draskel (Metric) Installation")
+        second_box = driver.wait_window(cls="#32770", title="Draskel (Metric) Installation")
         assert driver.find_windows(cls="DRASKEL:INSTALL")
 
-        driver.press("Draskel (Metric) Installation", "Return", pid=second.pid)
+        driver.click_button(second_box, OK)
         assert second.wait() == 0
-        driver.press(PLACEHOLDER_TITLE, "Return", pid=first.pid)
+        driver.click_button(first_box, OK)
         assert first.wait() == 0
     finally:
         for installer in (first, second):
@@ -93,7 +94,7 @@ def screen_of(key, name, options=(), panel_size=None):
         left, top, right, bottom = panel.rect
         assert (left, top) == (5, 5) and (right - left, bottom - top) == panel_size, panel.rect
         shot = driver.screenshot(name)
-        driver.press(box.title, "Return", pid=installer.pid)
+        driver.click_button(box, OK)
         assert installer.wait() == 0
         return shot
     finally:
