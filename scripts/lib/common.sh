@@ -73,23 +73,23 @@ wine_stop() {
     wineserver -k </dev/null >/dev/null 2>&1 || true
 }
 
-# Starts Xvfb on a free display and exports DISPLAY; xvfb_stop ends it.
+# Starts Xvfb on a display that it picks itself (no race with other servers) and exports DISPLAY;
+# xvfb_stop ends it.
 XVFB_PID=""
 xvfb_start() {
-    local display=99
-    while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-        display=$((display + 1))
-    done
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" </dev/null >/dev/null 2>&1 &
     XVFB_PID=$!
+    local display=""
+    read -r -t 20 display <"$fifo" || true
+    rm -f "$fifo"
+    if [ -z "$display" ]; then
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
     export DISPLAY=":$display"
-    local i
-    for i in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    echo "Xvfb did not start" >&2
-    return 1
 }
 
 xvfb_stop() {

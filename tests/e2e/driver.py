@@ -77,7 +77,7 @@ def dialog_text(window):
 def _xwindow(title, pid=None):
     command = ["xdotool", "search"] + (["--pid", str(pid)] if pid else [])
     out = subprocess.run(command + ["--name", "^%s$" % _regex(title)],
-                         capture_output=True, text=True).stdout.split()
+                         capture_output=True, text=True, timeout=30).stdout.split()
     if not out:
         raise AssertionError("no X window named %r" % title)
     return out[-1]
@@ -91,21 +91,22 @@ def press(title, *keys, pid=None):
     """Real key presses into the window with this title (of the X client with this pid)."""
     x = _xwindow(title, pid)
     time.sleep(0.3)  # a window that just appeared may not take input yet
-    subprocess.run(["xdotool", "windowfocus", "--sync", x], check=True)
+    subprocess.run(["xdotool", "windowfocus", "--sync", x], check=True, timeout=30)
     try:
         # Through XTEST, like a keyboard: the key's release still arrives when the press has
         # already closed the window (a key left down in the X server repeats into later tests).
-        subprocess.run(["xdotool", "key", *keys], check=True)
+        subprocess.run(["xdotool", "key", *keys], check=True, timeout=30)
     finally:
         release(*keys)
 
 
 def release(*keys):
-    subprocess.run(["xdotool", "keyup", *keys], check=False)
+    subprocess.run(["xdotool", "keyup", *keys], check=False, timeout=30)
 
 
 def click(x, y):
-    subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"], check=True)
+    # No --sync: it waits forever when the pointer is already there.
+    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True, timeout=30)
 
 
 def click_button(window, control_id):
