@@ -28,6 +28,9 @@ add_executable(wine_tests ${PURE_TESTS} ${WINE_TESTS} ${TEST_SUPPORT} tests/wine
 target_link_libraries(wine_tests PRIVATE installer_core gtest_main)
 target_link_options(wine_tests PRIVATE -static)
 add_test(NAME wine_tests COMMAND wine_tests)
+# Screenshots that the dialog tests save for review.
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/shots)
+set_tests_properties(wine_tests PROPERTIES ENVIRONMENT "SHOT_DIR=shots" WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 
 # Inspects windows of other processes for the end-to-end driver.
 add_executable(probe tests/e2e/probe.cpp)

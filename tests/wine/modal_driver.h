@@ -41,3 +41,7 @@ void Click(HWND dialog, int id);
 // A key press into the focused control, handled once the script returns to the modal loop.
 void PressKey(HWND dialog, UINT key);
 void PressCloseBox(HWND dialog);
+
+// Saves what the screen shows of a window as a 24-bit BMP named NAME.bmp in the folder that
+// SHOT_DIR names, relative to the working folder (which is used when it is unset).
+std::string SaveWindowShot(HWND window, const std::string& name);
