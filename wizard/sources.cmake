@@ -1,2 +1,3 @@
-list(APPEND PURE_SOURCES wizard/install_options.cpp)
+list(APPEND PURE_SOURCES wizard/install_options.cpp wizard/page_sequence.cpp
+    wizard/product_version.cpp)
 list(APPEND WINDOWS_SOURCES wizard/wizard_driver.cpp)
