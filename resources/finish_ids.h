@@ -1,0 +1,16 @@
+// Control ids of the README viewer and the Finish page.
+#pragma once
+
+#define IDC_README_LABEL 103
+#define IDC_TEXT_LIST 100
+#define IDC_README_BACK 1053
+#define IDC_README_CANCEL 1054
+#define IDC_FORWARD 110
+#define IDC_PAGE_HELP 102
+#define IDC_BAND_BOTTOM 300
+
+#define IDC_FINISH_COMPLETION 200
+#define IDC_FINISH_TASKS 201
+#define IDC_FINISH_TASK_LINE 202
+#define IDC_FINISH_BACK 109
+#define IDC_FINISH_CANCEL 104
