@@ -51,6 +51,15 @@ LRESULT CALLBACK PlainWindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(w, m, wp, lp);
 }
 
+// Takes a class name before the installer can, as another program of this process would.
+bool RegisterPlainClass(const char* name) {
+    WNDCLASSA taken = {};
+    taken.lpfnWndProc = PlainWindowProc;
+    taken.hInstance = GetModuleHandleA(nullptr);
+    taken.lpszClassName = name;
+    return RegisterClassA(&taken) != 0;
+}
+
 } // namespace
 
 TEST(Startup, MediaFolderIsTheProgramFolderWithBackslash) {
@@ -73,11 +82,7 @@ TEST(Startup, UnknownOrMissingProductIsRefusedBeforeAnyClassIsRegistered) {
 
 TEST(Startup, RunningInstallerOfTheSameClassRefusesTheSecond) {
     // A window of the class that the Calvix installers (full and evaluation) share.
-    WNDCLASSA running = {};
-    running.lpfnWndProc = PlainWindowProc;
-    running.hInstance = GetModuleHandleA(nullptr);
-    running.lpszClassName = "CALVIX:INSTALL";
-    ASSERT_TRUE(RegisterClassA(&running));
+    ASSERT_TRUE(RegisterPlainClass("CALVIX:INSTALL"));
     HWND other = CreateWindowExA(0, "CALVIX:INSTALL", "something else", WS_POPUP, 0, 0, 10, 10,
                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     Box box = RunEntryExpectingBox("Calvix (Evaluation)");
@@ -131,11 +136,7 @@ TEST(Startup, StatusPanelStaysHiddenUntilTheStartMessageAndTheRunEndsCleanly) {
 
 TEST(Startup, WindowClassThatCannotBeRegisteredEndsWithAMessage) {
     // The Havrin status panel's class is taken, so the installer's own cannot be registered.
-    WNDCLASSA taken = {};
-    taken.lpfnWndProc = PlainWindowProc;
-    taken.hInstance = GetModuleHandleA(nullptr);
-    taken.lpszClassName = "HAVRIN:MESSAGE";
-    ASSERT_TRUE(RegisterClassA(&taken));
+    ASSERT_TRUE(RegisterPlainClass("HAVRIN:MESSAGE"));
     mainWindow = nullptr;
     Box box = RunEntryExpectingBox("Old Havrin");
     EXPECT_EQ(box.title, "Havrin Installation");
