@@ -1,2 +1,5 @@
 list(APPEND PURE_SOURCES wizard/install_options.cpp)
 list(APPEND WINDOWS_SOURCES wizard/wizard_driver.cpp)
+# Components and overview pages.
+list(APPEND PURE_SOURCES wizard/component_choices.cpp)
+list(APPEND WINDOWS_SOURCES wizard/components_page.cpp wizard/overview_page.cpp)
