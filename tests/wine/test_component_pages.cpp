@@ -458,3 +458,26 @@ TEST_F(ComponentPages, OverviewPageScreenshot) {
     });
     EXPECT_EQ(RunOverview(driver), PageCancel);
 }
+
+TEST_F(ComponentPages, HelpButtonAndF1LeaveThePageOpen) {
+    struct Page {
+        const char* name;
+        DLGPROC procedure;
+        int help;
+    } pages[] = {{"InstallComponentsDlg", ComponentsPageProc, IDC_COMPONENTS_HELP},
+                 {"InstallOverviewDlg", OverviewPageProc, IDC_OVERVIEW_HELP}};
+    for (const Page& p : pages) {
+        bool open = false;
+        ModalDriver driver;
+        driver.then([&](HWND page) {
+            Click(page, p.help);
+            SendMessageA(page, WM_HELP, 0, 0);
+            open = IsWindowVisible(page) != FALSE;
+            PressKey(page, VK_ESCAPE);
+        });
+        EXPECT_EQ(DialogBoxParamA(appInstance, p.name, nullptr, p.procedure, 0), PageCancel)
+            << p.name;
+        EXPECT_TRUE(open) << p.name;
+        EXPECT_EQ(driver.pending(), 0u);
+    }
+}
