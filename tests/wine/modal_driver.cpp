@@ -69,7 +69,12 @@ std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog,
 
 std::string MessageBoxText(HWND box) { return ItemText(box, 0xFFFF); }
 
-void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+void Click(HWND dialog, int id) {
+    // Wine's BM_CLICK fires a disabled button too; a user's click would not.
+    HWND button = GetDlgItem(dialog, id);
+    if (IsWindowEnabled(button) && IsWindowVisible(button))
+        SendMessageA(button, BM_CLICK, 0, 0);
+}
 
 void PressKey(HWND dialog, UINT key) {
     // Posted to the focused control, so the dialog manager translates it as it does a real key.
