@@ -5,13 +5,13 @@
 #include "app/catalog.h"
 #include "presentation/gdi.h"
 #include "presentation/page_texts.h"
+#include "resources/page_ids.h"
 
 #include <stdio.h>
 #include <string.h>
 
-enum { kForwardButton = 110, kBandBottomLine = 300 };
 
-static HFONT DeriveFont(HFONT from, int weight) {
+HFONT DeriveFont(HFONT from, int weight) {
     LOGFONTA description = {};
     GetObjectA(from, sizeof description, &description);
     description.lfWeight = weight;
@@ -19,13 +19,13 @@ static HFONT DeriveFont(HFONT from, int weight) {
 }
 
 void PaintPageHeader(HWND page, int pageKind) {
-    HFONT dialogFont = (HFONT)SendDlgItemMessageA(page, kForwardButton, WM_GETFONT, 0, 0);
+    HFONT dialogFont = (HFONT)SendDlgItemMessageA(page, IDC_PAGE_FORWARD, WM_GETFONT, 0, 0);
     GdiObject boldFont(DeriveFont(dialogFont, FW_BOLD));
     GdiObject normalFont(DeriveFont(dialogFont, FW_NORMAL));
     RECT client;
     GetClientRect(page, &client);
     RECT line;
-    GetWindowRect(GetDlgItem(page, kBandBottomLine), &line);
+    GetWindowRect(GetDlgItem(page, IDC_BAND_BOTTOM), &line);
     POINT bandBottom = {line.left, line.top};
     ScreenToClient(page, &bandBottom);
     char title[kBandTextSize];
@@ -86,12 +86,14 @@ static HMODULE LoadHelpControl() {
     }
     bool absolute = (path[0] && path[1] == ':' && path[2] == '\\') ||
                     (path[0] == '\\' && path[1] == '\\');
-    HMODULE library = absolute ? LoadLibraryExA(path, nullptr, 0) : nullptr;
+    // Its own imports, too, come only from its folder and the system folder.
+    const DWORD search = LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32;
+    HMODULE library = absolute ? LoadLibraryExA(path, nullptr, search) : nullptr;
     if (!library) {
         UINT length = GetSystemDirectoryA(path, sizeof path);
         if (length > 0 && length + sizeof "\\hhctrl.ocx" <= sizeof path) {
             strcat(path, "\\hhctrl.ocx");
-            library = LoadLibraryExA(path, nullptr, 0);
+            library = LoadLibraryExA(path, nullptr, search);
         }
     }
     return library;
