@@ -7,6 +7,12 @@ add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FRO
 
 set(CMAKE_CXX_FLAGS_RELEASE "-Os")
 
+# The resource script includes the dialog scripts and id headers, which CMake does not scan.
+file(GLOB RESOURCE_INCLUDES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc
+    ${CMAKE_SOURCE_DIR}/resources/*.h ${CMAKE_SOURCE_DIR}/resources/install.manifest)
+list(REMOVE_ITEM RESOURCE_INCLUDES ${CMAKE_SOURCE_DIR}/resources/install.rc)
+set_source_files_properties(resources/install.rc PROPERTIES OBJECT_DEPENDS "${RESOURCE_INCLUDES}")
+
 add_library(installer_core STATIC ${PURE_SOURCES} ${WINDOWS_SOURCES})
 target_include_directories(installer_core PUBLIC ${CMAKE_SOURCE_DIR})
 # msvcrt's printf family instead of the larger one mingw links in for C++.

@@ -10,7 +10,6 @@
 #include <stdio.h>
 #include <string.h>
 
-
 HFONT DeriveFont(HFONT from, int weight) {
     LOGFONTA description = {};
     GetObjectA(from, sizeof description, &description);
@@ -38,6 +37,10 @@ void PaintPageHeader(HWND page, int pageKind) {
         Selection pen(dc, GetStockObject(BLACK_PEN));
         Selection brush(dc, GetStockObject(WHITE_BRUSH));
         Rectangle(dc, -1, -1, client.right + 1, bandBottom.y + 1);
+        // Black on white, as on a fresh paint context: when BeginPaint erased the page, the
+        // dialog's erase left the face colour as text background, which would box the texts.
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, RGB(255, 255, 255));
         Selection font(dc, boldFont.get());
         TEXTMETRICA metrics = {};
         GetTextMetricsA(dc, &metrics);
@@ -74,8 +77,7 @@ static HMODULE LoadHelpControl() {
         char value[MAX_PATH] = "";
         DWORD size = sizeof value - 1;
         DWORD type = 0;
-        if (RegQueryValueExA(key, nullptr, nullptr, &type, (BYTE*)value, &size) ==
-                ERROR_SUCCESS &&
+        if (RegQueryValueExA(key, nullptr, nullptr, &type, (BYTE*)value, &size) == ERROR_SUCCESS &&
             (type == REG_SZ || type == REG_EXPAND_SZ)) {
             value[size < sizeof value ? size : sizeof value - 1] = '\0';
             DWORD length = ExpandEnvironmentStringsA(value, path, sizeof path);
@@ -84,8 +86,8 @@ static HMODULE LoadHelpControl() {
         }
         RegCloseKey(key);
     }
-    bool absolute = (path[0] && path[1] == ':' && path[2] == '\\') ||
-                    (path[0] == '\\' && path[1] == '\\');
+    bool absolute =
+        (path[0] && path[1] == ':' && path[2] == '\\') || (path[0] == '\\' && path[1] == '\\');
     // Its own imports, too, come only from its folder and the system folder.
     const DWORD search = LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32;
     HMODULE library = absolute ? LoadLibraryExA(path, nullptr, search) : nullptr;

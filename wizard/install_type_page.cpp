@@ -47,8 +47,8 @@ void InitInstallTypePage(HWND page) {
 void HighlightInstallType(HWND page, int row) {
     if (row != 0 && row != 1)
         row = 2;
-    const int frames[] = {IDC_TYPE_NEW_WHITE,   IDC_TYPE_UPDATE_WHITE, IDC_TYPE_CUSTOM_WHITE,
-                          IDC_TYPE_NEW_BLACK,   IDC_TYPE_UPDATE_BLACK, IDC_TYPE_CUSTOM_BLACK};
+    const int frames[] = {IDC_TYPE_NEW_WHITE, IDC_TYPE_UPDATE_WHITE, IDC_TYPE_CUSTOM_WHITE,
+                          IDC_TYPE_NEW_BLACK, IDC_TYPE_UPDATE_BLACK, IDC_TYPE_CUSTOM_BLACK};
     for (int i = 0; i < 6; ++i) {
         // White frames (0 to 2) on the other rows, the black one (3 to 5) on the chosen row.
         bool shown = i < 3 ? i != row : i - 3 == row;

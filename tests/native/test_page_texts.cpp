@@ -64,7 +64,7 @@ TEST(BandTitleTop, ThirdOfTheBandAboveTwoLines) {
     // Truncated toward zero, also when the text is taller than the band.
     EXPECT_EQ(BandTitleTop(66, 13), 13);
     EXPECT_EQ(BandTitleTop(10, 13), -14); // -29 / 2
-    EXPECT_EQ(BandTitleTop(11, 4), 0); // -1 / 2
+    EXPECT_EQ(BandTitleTop(11, 4), 0);    // -1 / 2
 }
 
 TEST(CenteredStart, HalfTheDifferenceTruncatedTowardZero) {

@@ -27,7 +27,9 @@ std::string SystemHelpControl() {
     return std::string(folder) + "\\hhctrl.ocx";
 }
 
-std::string PlantedMarker() { return ProgramFolder() + "planted-loaded.txt"; }
+std::string PlantedMarker() {
+    return ProgramFolder() + "planted-loaded.txt";
+}
 
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -66,7 +68,8 @@ class HelpLookup : public ::testing::Test {
         strcpy(MediaFolder, media.folderText().c_str());
         DeleteFileA(PlantedMarker().c_str());
         ASSERT_EQ(GetModuleHandleA("hhctrl.ocx"), nullptr) << "run each suite in its own process";
-        ASSERT_TRUE(Exists(ProgramFolder() + "hhctrl.ocx")) << ProgramFolder() << " lacks hhctrl.ocx";
+        ASSERT_TRUE(Exists(ProgramFolder() + "hhctrl.ocx"))
+            << ProgramFolder() << " lacks hhctrl.ocx";
     }
     void TearDown() override { DeleteFileA(PlantedMarker().c_str()); }
     TempFolder media;
