@@ -24,9 +24,7 @@ BOOL CALLBACK FindNewDialog(HWND window, LPARAM data) {
 }
 } // namespace
 
-ModalDriver::ModalDriver() : timer_(SetTimer(nullptr, 0, 30, Tick)) {
-    activeDriver = this;
-}
+ModalDriver::ModalDriver() : timer_(SetTimer(nullptr, 0, 30, Tick)) { activeDriver = this; }
 
 ModalDriver::~ModalDriver() {
     KillTimer(nullptr, timer_);
@@ -67,17 +65,11 @@ std::string WindowText(HWND window) {
     return text;
 }
 
-std::string ItemText(HWND dialog, int id) {
-    return WindowText(GetDlgItem(dialog, id));
-}
+std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
-std::string MessageBoxText(HWND box) {
-    return ItemText(box, 0xFFFF);
-}
+std::string MessageBoxText(HWND box) { return ItemText(box, 0xFFFF); }
 
-void Click(HWND dialog, int id) {
-    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
+void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 void PressKey(HWND dialog, UINT key) {
     // Posted to the focused control, so the dialog manager translates it as it does a real key.
@@ -86,9 +78,7 @@ void PressKey(HWND dialog, UINT key) {
     PostMessageA(target, WM_KEYUP, key, 0xC0000001);
 }
 
-void PressCloseBox(HWND dialog) {
-    PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-}
+void PressCloseBox(HWND dialog) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 std::string SaveWindowShot(HWND window, const std::string& name) {
     UpdateWindow(window);

@@ -193,8 +193,8 @@ class PanelWindows {
             RegisterClassA(&panel);
             registered = true;
         }
-        parent = CreateWindowExA(0, "TEST:PARENT", "", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
+        parent = CreateWindowExA(0, "TEST:PARENT", "", WS_POPUP, 0, 0, 800, 600, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
         statusPanel = CreateWindowExA(0, "TEST:PANEL", nullptr,
                                       WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_BORDER, 0,
                                       0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -319,6 +319,6 @@ TEST_F(Presentation, StatusTextIsPaintedBeforeSetStatusTextReturnsAndCutTo79) {
     EXPECT_EQ(statusChangedCount, 1);
     EXPECT_EQ(std::string(presentation.statusText), std::string(79, 'x'));
     MSG pending;
-    EXPECT_FALSE(
-        PeekMessageA(&pending, statusPanel, UM_STATUS_CHANGED, UM_STATUS_CHANGED, PM_NOREMOVE));
+    EXPECT_FALSE(PeekMessageA(&pending, statusPanel, UM_STATUS_CHANGED, UM_STATUS_CHANGED,
+                              PM_NOREMOVE));
 }

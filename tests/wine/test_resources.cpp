@@ -35,13 +35,13 @@ TEST(Resources, BitmapsHaveTheirSizeAndDepth) {
         const char* name;
         int width, height, bits;
     } cases[] = {
-        {"DraskelBack", 100, 75, 4},    {"SerrowBack", 100, 75, 4},
-        {"OrvanexBack", 100, 75, 4},    {"CalvixBack", 100, 75, 4},
-        {"DromalBack", 100, 75, 4},     {"PellionBack", 100, 75, 4},
-        {"Draskel32Back", 100, 75, 4},  {"HavrinBack", 100, 75, 4},
-        {"Tolvern32Back2", 190, 32, 8}, {"VelmoraLogo2016", 200, 100, 24},
-        {"OrvanexLogo", 150, 70, 4},    {"CalvixLogo", 150, 70, 4},
-        {"DromalLogo", 150, 70, 4},     {"PellionLogo", 150, 70, 4},
+        {"DraskelBack", 100, 75, 4},     {"SerrowBack", 100, 75, 4},
+        {"OrvanexBack", 100, 75, 4},     {"CalvixBack", 100, 75, 4},
+        {"DromalBack", 100, 75, 4},      {"PellionBack", 100, 75, 4},
+        {"Draskel32Back", 100, 75, 4},   {"HavrinBack", 100, 75, 4},
+        {"Tolvern32Back2", 190, 32, 8},  {"VelmoraLogo2016", 200, 100, 24},
+        {"OrvanexLogo", 150, 70, 4},     {"CalvixLogo", 150, 70, 4},
+        {"DromalLogo", 150, 70, 4},      {"PellionLogo", 150, 70, 4},
     };
     for (const Case& c : cases) {
         const BITMAPINFOHEADER* header = BitmapHeader(c.name);
@@ -70,8 +70,7 @@ TEST(Resources, InstallIconIsOneImageOf32By32In16Colours) {
     HMODULE module = GetModuleHandleA(nullptr);
     HRSRC resource = FindResourceA(module, "InstallIcon", MAKEINTRESOURCEA(14) /* group icon */);
     ASSERT_NE(resource, nullptr);
-    auto directory =
-        static_cast<const IconDirectory*>(LockResource(LoadResource(module, resource)));
+    auto directory = static_cast<const IconDirectory*>(LockResource(LoadResource(module, resource)));
     ASSERT_EQ(directory->count, 1);
     EXPECT_EQ(directory->entries[0].width, 32);
     EXPECT_EQ(directory->entries[0].height, 32);
