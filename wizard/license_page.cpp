@@ -6,7 +6,7 @@
 #include "presentation/page_texts.h"
 #include "resources/page_ids.h"
 #include "wizard/install_options.h"
-#include "wizard/text_file_list.h"
+#include "wizard/text_list.h"
 
 // From WM_INITDIALOG until the page ends.
 static HFONT licenseFont;

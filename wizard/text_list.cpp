@@ -1,5 +1,5 @@
 // Loading a media text file into a page's list.
-#include "wizard/text_file_list.h"
+#include "wizard/text_list.h"
 
 #include "app/catalog.h"
 #include "resources/page_ids.h"
