@@ -19,6 +19,13 @@ std::string PageName(HWND dialog) {
     return "box: " + MessageBoxText(dialog);
 }
 
+std::string FirstListEntry(HWND dialog) {
+    char text[128] = "";
+    if (SendDlgItemMessageA(dialog, IDC_LICENSE_LIST, LB_GETTEXTLEN, 0, 0) < (LRESULT)sizeof text)
+        SendDlgItemMessageA(dialog, IDC_LICENSE_LIST, LB_GETTEXT, 0, (LPARAM)text);
+    return text;
+}
+
 class WizardWalk : public PageTest {
   protected:
     void SetUp() override {
@@ -48,14 +55,24 @@ const char* const kNotice =
 
 } // namespace
 
-TEST_F(WizardWalk, BackLeadsToWelcomeAndAcceptAlwaysOpensInstallTypeWithNew) {
+TEST_F(WizardWalk, BackLeadsToWelcomeAndAcceptRereadsTheLicenceAndOpensInstallTypeWithNew) {
     installOptions.installType = Custom;
     strcpy(installOptions.installFolder, "D:\\TYPED");
     int rowShown = -1;
+    std::string firstLine, lineAfterBack;
     Press(IDC_PAGE_FORWARD);
-    Press(IDC_LICENSE_BACK);
+    driver.then([&](HWND dialog) {
+        seen.push_back(PageName(dialog));
+        firstLine = FirstListEntry(dialog);
+        media.write("EULA.TXT", "Changed licence\r\n");
+        Click(dialog, IDC_LICENSE_BACK);
+    });
     Press(IDC_PAGE_FORWARD);
-    Press(IDC_PAGE_FORWARD);
+    driver.then([&](HWND dialog) {
+        seen.push_back(PageName(dialog));
+        lineAfterBack = FirstListEntry(dialog);
+        Click(dialog, IDC_PAGE_FORWARD);
+    });
     driver.then([&](HWND dialog) {
         seen.push_back(PageName(dialog));
         for (int row = 0; row < 3; ++row)
@@ -69,6 +86,9 @@ TEST_F(WizardWalk, BackLeadsToWelcomeAndAcceptAlwaysOpensInstallTypeWithNew) {
     EXPECT_EQ(seen, (std::vector<std::string>{"Welcome", "License", "Welcome", "License",
                                               "InstallType", kNotice}));
     EXPECT_TRUE(owned);
+    // The licence is read anew each time the page opens.
+    EXPECT_EQ(firstLine, "License line one");
+    EXPECT_EQ(lineAfterBack, "Changed licence");
     EXPECT_EQ(rowShown, 0);
     // Update's defaults, applied on Next.
     EXPECT_EQ(installOptions.installType, Update);
