@@ -61,7 +61,8 @@ set_target_properties(help_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PLANTED_D
 target_link_libraries(help_tests PRIVATE installer_core gtest_main)
 target_link_options(help_tests PRIVATE -static)
 add_dependencies(help_tests planted_hhctrl)
-foreach(suite HelpMissing HelpPlanted BareNameLoad)
+foreach(suite HelpMissing HelpPlanted BareNameLoad HelpRegisteredWithVariables
+        HelpRegisteredByBareName)
     add_test(NAME help_${suite} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/wine/help/run_in_prefix.sh
         ${PLANTED_DIR} ${suite})
     set_tests_properties(help_${suite} PROPERTIES RESOURCE_LOCK hhctrl)

@@ -61,6 +61,35 @@ class HelpControlAside {
     bool moved_;
 };
 
+// Points the help control's registration at another value while it lives, then puts the
+// registered value back.
+class Registration {
+  public:
+    Registration(DWORD type, const std::string& value) {
+        ok_ = RegOpenKeyExA(HKEY_CLASSES_ROOT, kKey, 0, KEY_READ | KEY_WRITE, &key_) ==
+                  ERROR_SUCCESS &&
+              RegQueryValueExA(key_, nullptr, nullptr, &oldType_, (BYTE*)old_, &oldSize_) ==
+                  ERROR_SUCCESS &&
+              RegSetValueExA(key_, nullptr, 0, type, (const BYTE*)value.c_str(),
+                             (DWORD)value.size() + 1) == ERROR_SUCCESS;
+    }
+    ~Registration() {
+        if (ok_)
+            RegSetValueExA(key_, nullptr, 0, oldType_, (const BYTE*)old_, oldSize_);
+        RegCloseKey(key_);
+    }
+    bool ok() const { return ok_; }
+
+  private:
+    static constexpr const char* kKey =
+        "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
+    HKEY key_ = nullptr;
+    DWORD oldType_ = 0;
+    char old_[MAX_PATH] = "";
+    DWORD oldSize_ = sizeof old_;
+    bool ok_ = false;
+};
+
 class HelpLookup : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -78,6 +107,8 @@ class HelpLookup : public ::testing::Test {
 using HelpMissing = HelpLookup;
 using HelpPlanted = HelpLookup;
 using BareNameLoad = HelpLookup;
+using HelpRegisteredWithVariables = HelpLookup;
+using HelpRegisteredByBareName = HelpLookup;
 
 } // namespace
 
@@ -114,4 +145,40 @@ TEST_F(BareNameLoad, TakesThePlantedCopyBesideTheProgram) {
     EXPECT_EQ(GetProcAddress(planted, MAKEINTRESOURCEA(14)), nullptr) << "builtin loaded";
     EXPECT_TRUE(Exists(PlantedMarker())) << PlantedMarker();
     FreeLibrary(planted);
+}
+
+// The registered value may name the control through environment variables, as Windows's own
+// "%SystemRoot%\\System32\\hhctrl.ocx" does: they are expanded and that file is loaded.
+TEST_F(HelpRegisteredWithVariables, ExpandsThemAndLoadsThatFile) {
+    std::string folder = ProgramFolder() + "registered";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    std::string copy = folder + "\\hhctrl.ocx";
+    ASSERT_TRUE(CopyFileA((ProgramFolder() + "hhctrl.ocx").c_str(), copy.c_str(), FALSE));
+    SetEnvironmentVariableA("HELP_TEST_FOLDER", folder.c_str());
+    {
+        Registration registration(REG_EXPAND_SZ, "%HELP_TEST_FOLDER%\\hhctrl.ocx");
+        ASSERT_TRUE(registration.ok());
+        // The stand-in has no HtmlHelpA, so help stays unavailable, but it was this file.
+        EXPECT_EQ(ShowHelpTopic(100), nullptr);
+    }
+    HMODULE loaded = GetModuleHandleA("hhctrl.ocx");
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_TRUE(EqualNoCase(ModulePath(loaded).c_str(), copy.c_str())) << ModulePath(loaded);
+    EXPECT_TRUE(Exists(folder + "\\planted-loaded.txt"));
+    EXPECT_FALSE(Exists(PlantedMarker()));
+}
+
+// A registered bare name would be looked up beside the program: it is passed over for the copy
+// in the system folder.
+TEST_F(HelpRegisteredByBareName, IsPassedOverForTheSystemCopy) {
+    {
+        Registration registration(REG_SZ, "hhctrl.ocx");
+        ASSERT_TRUE(registration.ok());
+        ShowHelpTopic(100);
+    }
+    HMODULE loaded = GetModuleHandleA("hhctrl.ocx");
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_TRUE(EqualNoCase(ModulePath(loaded).c_str(), SystemHelpControl().c_str()))
+        << ModulePath(loaded);
+    EXPECT_FALSE(Exists(PlantedMarker()));
 }
