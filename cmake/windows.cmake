@@ -7,6 +7,12 @@ add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FRO
 
 set(CMAKE_CXX_FLAGS_RELEASE "-Os")
 
+# The resource script includes the dialog scripts and id headers, which CMake does not scan.
+file(GLOB RESOURCE_INCLUDES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc
+    ${CMAKE_SOURCE_DIR}/resources/*.h ${CMAKE_SOURCE_DIR}/resources/install.manifest)
+list(REMOVE_ITEM RESOURCE_INCLUDES ${CMAKE_SOURCE_DIR}/resources/install.rc)
+set_source_files_properties(resources/install.rc PROPERTIES OBJECT_DEPENDS "${RESOURCE_INCLUDES}")
+
 add_library(installer_core STATIC ${PURE_SOURCES} ${WINDOWS_SOURCES})
 target_include_directories(installer_core PUBLIC ${CMAKE_SOURCE_DIR})
 # msvcrt's printf family instead of the larger one mingw links in for C++.
@@ -31,6 +37,37 @@ add_test(NAME wine_tests COMMAND wine_tests)
 # Screenshots that the dialog tests save for review.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/shots)
 set_tests_properties(wine_tests PROPERTIES ENVIRONMENT "SHOT_DIR=shots" WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# Help files that each answer a single context id: the dialog tests see which id was asked for.
+file(GLOB HELP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/media/help/*)
+set(HELP_VARIANTS ${CMAKE_BINARY_DIR}/help/context-100.chm)
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
+add_custom_command(OUTPUT ${HELP_VARIANTS}
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/wine/make_help_variants.py
+        ${CMAKE_SOURCE_DIR}/media/help ${CMAKE_BINARY_DIR}/help
+    DEPENDS ${HELP_SOURCES} ${CMAKE_SOURCE_DIR}/tests/wine/make_help_variants.py)
+add_custom_target(help_variants ALL DEPENDS ${HELP_VARIANTS})
+add_dependencies(wine_tests help_variants)
+
+# Help control lookup, each suite in a fresh process (the lookup is done once per run), beside a
+# planted hhctrl.ocx in the program's own folder.
+set(PLANTED_DIR ${CMAKE_BINARY_DIR}/planted)
+add_library(planted_hhctrl SHARED tests/wine/help/planted_hhctrl.cpp)
+set_target_properties(planted_hhctrl PROPERTIES PREFIX "" OUTPUT_NAME hhctrl SUFFIX .ocx
+    RUNTIME_OUTPUT_DIRECTORY ${PLANTED_DIR})
+target_link_options(planted_hhctrl PRIVATE -static)
+add_executable(help_tests tests/wine/help/help_tests.cpp ${TEST_SUPPORT})
+set_target_properties(help_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PLANTED_DIR})
+target_link_libraries(help_tests PRIVATE installer_core gtest_main)
+target_link_options(help_tests PRIVATE -static)
+add_dependencies(help_tests planted_hhctrl)
+foreach(suite HelpMissing HelpPlanted BareNameLoad HelpRegisteredWithVariables
+        HelpRegisteredByBareName)
+    add_test(NAME help_${suite} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/wine/help/run_in_prefix.sh
+        ${PLANTED_DIR} ${suite})
+    set_tests_properties(help_${suite} PROPERTIES RESOURCE_LOCK hhctrl)
+endforeach()
+set_tests_properties(wine_tests PROPERTIES RESOURCE_LOCK hhctrl)
 
 # Inspects windows of other processes for the end-to-end driver.
 add_executable(probe tests/e2e/probe.cpp)

@@ -5,13 +5,12 @@
 #include "app/catalog.h"
 #include "presentation/gdi.h"
 #include "presentation/page_texts.h"
+#include "resources/page_ids.h"
 
 #include <stdio.h>
 #include <string.h>
 
-enum { kForwardButton = 110, kBandBottomLine = 300 };
-
-static HFONT DeriveFont(HFONT from, int weight) {
+HFONT DeriveFont(HFONT from, int weight) {
     LOGFONTA description = {};
     GetObjectA(from, sizeof description, &description);
     description.lfWeight = weight;
@@ -19,13 +18,13 @@ static HFONT DeriveFont(HFONT from, int weight) {
 }
 
 void PaintPageHeader(HWND page, int pageKind) {
-    HFONT dialogFont = (HFONT)SendDlgItemMessageA(page, kForwardButton, WM_GETFONT, 0, 0);
+    HFONT dialogFont = (HFONT)SendDlgItemMessageA(page, IDC_PAGE_FORWARD, WM_GETFONT, 0, 0);
     GdiObject boldFont(DeriveFont(dialogFont, FW_BOLD));
     GdiObject normalFont(DeriveFont(dialogFont, FW_NORMAL));
     RECT client;
     GetClientRect(page, &client);
     RECT line;
-    GetWindowRect(GetDlgItem(page, kBandBottomLine), &line);
+    GetWindowRect(GetDlgItem(page, IDC_BAND_BOTTOM), &line);
     POINT bandBottom = {line.left, line.top};
     ScreenToClient(page, &bandBottom);
     char title[kBandTextSize];
@@ -38,6 +37,10 @@ void PaintPageHeader(HWND page, int pageKind) {
         Selection pen(dc, GetStockObject(BLACK_PEN));
         Selection brush(dc, GetStockObject(WHITE_BRUSH));
         Rectangle(dc, -1, -1, client.right + 1, bandBottom.y + 1);
+        // Black on white, as on a fresh paint context: when BeginPaint erased the page, the
+        // dialog's erase left the face colour as text background, which would box the texts.
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, RGB(255, 255, 255));
         Selection font(dc, boldFont.get());
         TEXTMETRICA metrics = {};
         GetTextMetricsA(dc, &metrics);
@@ -74,8 +77,7 @@ static HMODULE LoadHelpControl() {
         char value[MAX_PATH] = "";
         DWORD size = sizeof value - 1;
         DWORD type = 0;
-        if (RegQueryValueExA(key, nullptr, nullptr, &type, (BYTE*)value, &size) ==
-                ERROR_SUCCESS &&
+        if (RegQueryValueExA(key, nullptr, nullptr, &type, (BYTE*)value, &size) == ERROR_SUCCESS &&
             (type == REG_SZ || type == REG_EXPAND_SZ)) {
             value[size < sizeof value ? size : sizeof value - 1] = '\0';
             DWORD length = ExpandEnvironmentStringsA(value, path, sizeof path);
@@ -84,14 +86,16 @@ static HMODULE LoadHelpControl() {
         }
         RegCloseKey(key);
     }
-    bool absolute = (path[0] && path[1] == ':' && path[2] == '\\') ||
-                    (path[0] == '\\' && path[1] == '\\');
-    HMODULE library = absolute ? LoadLibraryExA(path, nullptr, 0) : nullptr;
+    bool absolute =
+        (path[0] && path[1] == ':' && path[2] == '\\') || (path[0] == '\\' && path[1] == '\\');
+    // Its own imports, too, come only from its folder and the system folder.
+    const DWORD search = LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32;
+    HMODULE library = absolute ? LoadLibraryExA(path, nullptr, search) : nullptr;
     if (!library) {
         UINT length = GetSystemDirectoryA(path, sizeof path);
         if (length > 0 && length + sizeof "\\hhctrl.ocx" <= sizeof path) {
             strcat(path, "\\hhctrl.ocx");
-            library = LoadLibraryExA(path, nullptr, 0);
+            library = LoadLibraryExA(path, nullptr, search);
         }
     }
     return library;

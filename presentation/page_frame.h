@@ -19,6 +19,8 @@ enum HelpContext {
 // black bottom line, and the title and subtitle of the page kind in fonts derived from the
 // font of control 110.
 void PaintPageHeader(HWND page, int pageKind);
+// A font with the description of another but for its weight; the caller deletes it.
+HFONT DeriveFont(HFONT from, int weight);
 // Centres a window over its parent or owner, or over the desktop when it has none.
 void CenterWindow(HWND window);
 // Opens MediaFolder + "INSTALL.CHM" at a context id, owned by MainWindow; none when help is

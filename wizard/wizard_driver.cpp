@@ -1,14 +1,46 @@
-// Stand-in for the wizard until its pages exist: says so, and ends the run without installing.
+// The wizard as far as its pages exist: Welcome, License and Install Type, then a notice that
+// nothing is installed yet.
 #include "app/app_state.h"
 
 #include "app/catalog.h"
-#include "presentation/presentation.h"
+#include "wizard/install_options.h"
+#include "wizard/pages.h"
+
+// The page's result; the background under it is repainted at once.
+static INT_PTR ShowPage(HWND owner, const char* templateName, DLGPROC procedure) {
+    INT_PTR result = DialogBoxParamA(appInstance, templateName, owner, procedure, 0);
+    UpdateWindow(owner);
+    return result;
+}
 
 int RunWizard(HWND owner) {
-    SetStatusText("The installation wizard is not available yet.");
-    MessageBoxA(owner, "This build of the installer has no wizard pages yet; nothing is installed.",
+    enum { Welcome, License, InstallTypePage } page = Welcome;
+    for (;;) {
+        if (page == Welcome) {
+            if (ShowPage(owner, "WelcomeDlg", WelcomePageProc) != PageNext)
+                return 0;
+            page = License;
+        } else if (page == License) {
+            INT_PTR result = ShowPage(owner, "EULADlg", LicensePageProc);
+            if (result == PageBack) {
+                page = Welcome;
+            } else if (result == PageNext) {
+                installOptions.installType = New;
+                page = InstallTypePage;
+            } else {
+                return 0;
+            }
+        } else {
+            if (ShowPage(owner, "InstallTypeDlg", InstallTypePageProc) != PageNext)
+                return 0;
+            ApplyInstallTypeDefaults();
+            break;
+        }
+    }
+    MessageBoxA(owner,
+                "This build of the installer has no further wizard pages yet; nothing is "
+                "installed.",
                 productInfo.caption, MB_OK);
-    SetStatusText("");
     return 0;
 }
 

@@ -8,6 +8,7 @@ import driver  # noqa: E402
 
 PLACEHOLDER_TITLE = "Draskel Installation"
 OK = 1
+WELCOME_CANCEL = 104
 
 
 def refused_with(media, title, text):
@@ -46,7 +47,7 @@ def test_second_installer_of_the_same_class_is_refused():
     try:
         first = first_media.start()
         driver.wait_window(cls="DRASKEL:INSTALL")
-        first_box = driver.wait_window(cls="#32770", title=PLACEHOLDER_TITLE)
+        first_welcome = driver.wait_window(cls="#32770", title=PLACEHOLDER_TITLE)
 
         refused, box = refused_with(evaluation, "Draskel Installation",
                                     "Draskel Installation is already running.")
@@ -56,12 +57,12 @@ def test_second_installer_of_the_same_class_is_refused():
         # Another class: runs side by side with the first.
         second = metric.start()
         driver.wait_window(cls="DRASKELM:INSTALL")
-        second_box = driver.wait_window(cls="#32770", title="Draskel (Metric) Installation")
+        second_welcome = driver.wait_window(cls="#32770", title="Draskel (Metric) Installation")
         assert driver.find_windows(cls="DRASKEL:INSTALL")
 
-        driver.click_button(second_box, OK)
+        driver.click_button(second_welcome, WELCOME_CANCEL)
         assert second.wait() == 0
-        driver.click_button(first_box, OK)
+        driver.click_button(first_welcome, WELCOME_CANCEL)
         assert first.wait() == 0
     finally:
         for installer in (first, second):
@@ -77,12 +78,13 @@ def sample(shot, points):
     return [tuple(data[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x, y in points]
 
 
-# Points outside the status panel and the message box in the middle of the screen.
-SAMPLES = [(x, y) for x in (30, 150, 700, 850) for y in (140, 180, 500, 600, 680)]
+# Points outside the status panel and the Welcome page in the middle of the screen, also when
+# moved by one tile (the page covers x 205 to 819).
+SAMPLES = [(x, y) for x in (10, 60, 830, 900) for y in (140, 180, 500, 600, 680)]
 
 
 def screen_of(key, name, options=(), panel_size=None):
-    """Runs the installer up to its first modal box, checks the panel, saves a screenshot."""
+    """Runs the installer up to its Welcome page, checks the panel, saves a screenshot."""
     media = driver.Media(key, options=options)
     installer = media.start()
     try:
@@ -94,7 +96,7 @@ def screen_of(key, name, options=(), panel_size=None):
         left, top, right, bottom = panel.rect
         assert (left, top) == (5, 5) and (right - left, bottom - top) == panel_size, panel.rect
         shot = driver.screenshot(name)
-        driver.click_button(box, OK)
+        driver.click_button(box, WELCOME_CANCEL)
         assert installer.wait() == 0
         return shot
     finally:

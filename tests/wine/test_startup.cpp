@@ -2,6 +2,7 @@
 #include "app/app_state.h"
 #include "app/catalog.h"
 #include "presentation/presentation.h"
+#include "resources/page_ids.h"
 #include "tests/native/temp_folder.h"
 #include "tests/wine/modal_driver.h"
 
@@ -111,13 +112,16 @@ TEST(Startup, StatusPanelStaysHiddenUntilTheStartMessageAndTheRunEndsCleanly) {
     bool panelShown = false;
     RECT panel = {}, screen = {};
     HWND owner = nullptr;
+    std::string caption;
     ModalDriver driver;
+    // The first page, Welcome, is cancelled.
     driver.then([&](HWND window) {
         panelShown = IsWindowVisible(statusPanel);
         GetWindowRect(statusPanel, &panel);
         GetWindowRect(mainWindow, &screen);
         owner = GetWindow(window, GW_OWNER);
-        Click(window, IDOK);
+        caption = WindowText(window);
+        Click(window, IDC_WELCOME_CANCEL);
     });
     RunMessageLoop();
     EXPECT_EQ(driver.pending(), 0u);
@@ -129,6 +133,7 @@ TEST(Startup, StatusPanelStaysHiddenUntilTheStartMessageAndTheRunEndsCleanly) {
     EXPECT_EQ(screen.right - screen.left, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(screen.bottom - screen.top, GetSystemMetrics(SM_CYSCREEN));
     EXPECT_EQ(owner, mainWindow);
+    EXPECT_EQ(caption, "Dromal Installation");
     EXPECT_FALSE(IsWindow(mainWindow));
     EXPECT_EQ(presentation.backgroundImage, nullptr);
     EXPECT_EQ(presentation.logoImage, nullptr);
