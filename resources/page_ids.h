@@ -41,4 +41,19 @@
 #define IDC_TYPE_HELP 105
 #define IDC_TYPE_CANCEL 106
 
+// ViewTxtDlg
+#define IDC_README_LABEL 103
+#define IDC_README_BACK 1053
+#define IDC_README_CANCEL 1054
+
+// FinishDlg
+#define IDC_FINISH_COMPLETION 200
+#define IDC_FINISH_TASKS 201
+#define IDC_FINISH_TASK_LINE 202
+#define IDC_FINISH_BACK 109
+#define IDC_FINISH_CANCEL 104
+
+// The Help button of the README viewer and the Finish page
+#define IDC_FINISH_HELP 102
+
 #endif

@@ -3,7 +3,7 @@
 
 #include "app/catalog.h"
 #include "presentation/page_frame.h"
-#include "resources/finish_ids.h"
+#include "resources/page_ids.h"
 #include "wizard/install_options.h"
 
 #include <stdio.h>
@@ -18,7 +18,7 @@ void InitFinishPage(HWND page, int guideOffered) {
                     guideOffered == 1 ? "Tasks that will be completed upon finish:" : "");
     SetDlgItemTextA(page, IDC_FINISH_TASK_LINE,
                     guideOffered == 1 ? "1) Viewing of Quick Start Guide." : "");
-    SetFocus(GetDlgItem(page, IDC_FORWARD));
+    SetFocus(GetDlgItem(page, IDC_PAGE_FORWARD));
 }
 
 INT_PTR CALLBACK FinishPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -35,14 +35,14 @@ INT_PTR CALLBACK FinishPageProc(HWND page, UINT message, WPARAM wParam, LPARAM l
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
-        case IDC_FORWARD:
+        case IDC_PAGE_FORWARD:
             EndDialog(page, PageNext);
             break;
         case IDC_FINISH_CANCEL:
         case IDCANCEL:
             EndDialog(page, PageCancel);
             break;
-        case IDC_PAGE_HELP:
+        case IDC_FINISH_HELP:
             ShowHelpTopic(kHelpFinish);
             break;
         }

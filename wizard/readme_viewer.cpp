@@ -3,7 +3,7 @@
 
 #include "app/catalog.h"
 #include "presentation/page_frame.h"
-#include "resources/finish_ids.h"
+#include "resources/page_ids.h"
 #include "wizard/text_list.h"
 
 // The viewer's own text list font, from opening until Close, and the list's font before it.
@@ -28,7 +28,7 @@ INT_PTR CALLBACK ReadmeViewerProc(HWND viewer, UINT message, WPARAM wParam, LPAR
         formerListFont = (HFONT)SendDlgItemMessageA(viewer, IDC_TEXT_LIST, WM_GETFONT, 0, 0);
         viewerFont = CreateTextListFont();
         LoadTextFileList(viewer, "README.TXT", viewerFont);
-        SetFocus(GetDlgItem(viewer, IDC_FORWARD));
+        SetFocus(GetDlgItem(viewer, IDC_PAGE_FORWARD));
         return FALSE; // the focus is set
     case WM_PAINT:
         PaintPageHeader(viewer, 7);
@@ -38,11 +38,11 @@ INT_PTR CALLBACK ReadmeViewerProc(HWND viewer, UINT message, WPARAM wParam, LPAR
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
-        case IDC_FORWARD:
+        case IDC_PAGE_FORWARD:
         case IDCANCEL:
             CloseViewer(viewer);
             break;
-        case IDC_PAGE_HELP:
+        case IDC_FINISH_HELP:
             ShowHelpTopic(kHelpReadme);
             break;
         }

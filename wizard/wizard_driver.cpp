@@ -43,5 +43,3 @@ int RunWizard(HWND owner) {
                 productInfo.caption, MB_OK);
     return 0;
 }
-
-void RunFinishActions(HWND) {}
