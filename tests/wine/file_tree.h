@@ -89,13 +89,12 @@ inline std::map<std::string, Entry> Under(const std::map<std::string, Entry>& al
 
 // Read-only files would stay behind when a temporary folder is removed.
 inline void MakeAllWritable(const fs::path& root) {
-    std::error_code ignored;
-    if (!fs::exists(root, ignored))
-        return;
-    for (const auto& item : fs::recursive_directory_iterator(root, ignored)) {
-        DWORD attributes = Attributes(item.path());
+    std::error_code error;
+    for (fs::recursive_directory_iterator item(root, error), end; !error && item != end;
+         item.increment(error)) {
+        DWORD attributes = Attributes(item->path());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-            SetAttributes(item.path(), attributes & ~FILE_ATTRIBUTE_READONLY);
+            SetAttributes(item->path(), attributes & ~FILE_ATTRIBUTE_READONLY);
     }
     DWORD attributes = Attributes(root);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))

@@ -65,6 +65,7 @@ class Install : public ::testing::Test {
         }
         statusPanel = CreateWindowExA(0, "TEST:INSTALLPANEL", nullptr, WS_POPUP, 0, 0, 300, 40,
                                       nullptr, nullptr, appInstance, nullptr);
+        ASSERT_NE(statusPanel, nullptr) << GetLastError();
         panelProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
             statusPanel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingPanelProc)));
         statusLines.clear();
@@ -242,4 +243,28 @@ TEST_F(Install, NothingIsLostWhenTheAnswerIsNo) {
         }
         EXPECT_EQ(Snapshot(folder), before) << button;
     }
+}
+
+// A media folder so deep that a payload folder's path would not fit: that step copies nothing,
+// and above all not the folder whose name the cut path would spell.
+TEST_F(Install, PayloadPathsThatWouldNotFitAreNotCut) {
+    fs::path deep = media.path();
+    while (Text(deep).size() + 41 < 239)
+        deep /= std::string(40, 'm');
+    deep /= std::string(238 - Text(deep).size(), 'n');
+    std::string mediaFolder = Text(deep) + "\\";
+    ASSERT_EQ(mediaFolder.size(), 240u);
+    // PROGRAM\*.* and PROGRAM\DRASKEL.EXE fit in 259 characters.
+    Put(deep / "PROGRAM" / "DRASKEL.EXE", "program 2");
+    // 262 characters: cut to 259 they would spell the folder below.
+    Put(deep / "SAMPLE AUXILIARY FILES" / "MATERIAL.M80", "materials");
+    Put(deep / "SAMPLE AUXILIARY FI" / "wrong.txt", "cut path");
+    strcpy(MediaFolder, mediaFolder.c_str());
+    Answers answers;
+    EXPECT_EQ(InstallProduct(nullptr), 1);
+    EXPECT_EQ(Read(folder / "DRASKEL.EXE"), "program 2");
+    std::vector<std::string> names;
+    for (const auto& item : fs::directory_iterator(folder))
+        names.push_back(item.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"DRASKEL.EXE"});
 }
