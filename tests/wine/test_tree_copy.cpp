@@ -161,6 +161,15 @@ TEST_F(TreeCopy, WithoutConfirmationExistingProjectsAreStillEmptied) {
     EXPECT_FALSE(Exists(target / "Sample2.dir" / "kept.dat"));
     EXPECT_EQ(Read(target / "Sample1.DIR" / "Mine" / "m.dat"), "my sub");
     EXPECT_EQ(Read(target / "Sample1.DIR" / "a.dat"), "new a");
+
+    // Wine lets a read-only file on the disk be replaced (Windows refuses the copy and the file
+    // stays as it was); the replacement arrives writable.
+    SetAttributes(target / "readme.txt", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    std::ofstream(source / "readme.txt", std::ios::binary) << "newer readme";
+    EXPECT_EQ(Copy(1, 0), 1);
+    EXPECT_EQ(Read(target / "readme.txt"), "newer readme");
+    EXPECT_EQ(Attributes(target / "readme.txt") & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN),
+              DWORD(FILE_ATTRIBUTE_HIDDEN));
 }
 
 TEST_F(TreeCopy, MissingFoldersAndNamesTakenByFiles) {
@@ -178,6 +187,14 @@ TEST_F(TreeCopy, MissingFoldersAndNamesTakenByFiles) {
     EXPECT_EQ(CopyTree(Text(source).c_str(), Text(temp.path() / "Taken").c_str(), 1, 0), 0);
     EXPECT_EQ(EnsureFolder(Text(temp.path() / "Taken").c_str()), 0);
     EXPECT_EQ(Read(temp.path() / "Taken"), "a file");
+    // A folder that holds a shipped file's name is asked for like that file, and stays whole.
+    Put(target / "readme.txt" / "inside.txt", "kept");
+    Answers answers({{FilePrompt("README.TXT"), 101}});
+    EXPECT_EQ(Copy(1, 1), 1);
+    EXPECT_EQ(answers.prompts(), std::vector<std::string>{FilePrompt("README.TXT")});
+    EXPECT_TRUE(fs::is_directory(target / "readme.txt"));
+    EXPECT_EQ(Read(target / "readme.txt" / "inside.txt"), "kept");
+    EXPECT_EQ(Read(target / "Extra" / "nested.txt"), "new nested");
 }
 
 TEST_F(TreeCopy, EntriesWhosePathsWouldNotFitAreSkippedNotCut) {
