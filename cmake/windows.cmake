@@ -92,3 +92,8 @@ foreach(script ${E2E_TESTS})
         ENVIRONMENT "INSTALL_EXE=$<TARGET_FILE:installer>;PROBE_EXE=$<TARGET_FILE:probe>;REPO_ROOT=${CMAKE_SOURCE_DIR};E2E_OUT=${CMAKE_BINARY_DIR}/e2e"
         TIMEOUT 600)
 endforeach()
+
+# Times CopyTree for scripts/bench-copy (a benchmark, not a test).
+add_executable(bench_copytree tests/bench/bench_copytree.cpp)
+target_link_libraries(bench_copytree PRIVATE installer_core)
+target_link_options(bench_copytree PRIVATE -static)

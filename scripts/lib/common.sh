@@ -67,6 +67,9 @@ wine_start() {
         done
         touch "$stamp"
     fi
+    # A fresh server starts Wine's services with the first program; start them here, with
+    # their streams on /dev/null, not from a test whose output ctest reads.
+    wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 # Keeps the Wine desktop alive between the tests' programs (see probe.cpp).
