@@ -1,6 +1,7 @@
 // Text helpers shared by the whole program.
 #include "app/text_util.h"
 
+#include <stdio.h>
 #include <string.h>
 
 void TrimSpaces(char* text) {
@@ -36,4 +37,25 @@ int CopyText(char* dst, size_t size, const char* src) {
     memcpy(dst, src, length);
     dst[length] = '\0';
     return fits;
+}
+
+int JoinPath(char* path, size_t size, const char* folder, const char* name) {
+    size_t folderLength = strlen(folder), nameLength = strlen(name);
+    if (folderLength + 1 + nameLength >= size) {
+        path[0] = '\0';
+        return 0;
+    }
+    memcpy(path, folder, folderLength);
+    path[folderLength] = '\\';
+    memcpy(path + folderLength + 1, name, nameLength + 1);
+    return 1;
+}
+
+int ConcatPath(char* path, size_t size, const char* first, const char* second) {
+    int length = snprintf(path, size, "%s%s", first, second);
+    if (length < 0 || (size_t)length >= size) {
+        path[0] = '\0';
+        return 0;
+    }
+    return 1;
 }

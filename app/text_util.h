@@ -11,3 +11,8 @@ void UpperCaseAscii(char* text);
 int EqualNoCase(const char* a, const char* b);
 // Copies at most size - 1 characters and always terminates; returns 1 when nothing was cut.
 int CopyText(char* dst, size_t size, const char* src);
+// folder + "\" + name; 0 and an empty path when it would not fit (a path is never cut).
+int JoinPath(char* path, size_t size, const char* folder, const char* name);
+// first + second, as for MediaFolder (which ends with a backslash) and a file name; 0 and an empty
+// path when it would not fit.
+int ConcatPath(char* path, size_t size, const char* first, const char* second);

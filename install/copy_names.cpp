@@ -31,14 +31,3 @@ int ProjectDisplayName(const char* folderName, char* displayName, size_t size) {
     return 1;
 }
 
-int JoinPath(char* path, size_t size, const char* folder, const char* name) {
-    size_t folderLength = strlen(folder), nameLength = strlen(name);
-    if (folderLength + 1 + nameLength >= size) {
-        path[0] = '\0';
-        return 0;
-    }
-    memcpy(path, folder, folderLength);
-    path[folderLength] = '\\';
-    memcpy(path + folderLength + 1, name, nameLength + 1);
-    return 1;
-}

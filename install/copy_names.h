@@ -2,6 +2,8 @@
 // the rules are also tested natively.
 #pragma once
 
+#include "app/text_util.h" // JoinPath
+
 #include <stddef.h>
 
 // The part of a name from its last dot to its end, dot included; the terminating zero when the
@@ -13,6 +15,3 @@ int IsDotEntry(const char* folderName);
 int IsProjectFolder(const char* folderName);
 // The project's name as its prompt shows it: without ".DIR", upper-cased. 0 when it does not fit.
 int ProjectDisplayName(const char* folderName, char* displayName, size_t size);
-// folder + "\" + name; 0 (and an empty text) when it would not fit: a path is never cut into
-// another name.
-int JoinPath(char* path, size_t size, const char* folder, const char* name);

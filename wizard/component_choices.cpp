@@ -63,14 +63,6 @@ void ComponentLabelText(char* label, size_t size, const char* componentLabel, co
         snprintf(label, size, "%s", componentLabel);
 }
 
-int JoinPath(char* path, size_t size, const char* folder, const char* name) {
-    int length = snprintf(path, size, "%s%s", folder, name);
-    if (length < 0 || (size_t)length >= size) {
-        path[0] = '\0';
-        return 0;
-    }
-    return 1;
-}
 
 static void AddLine(OverviewLines* lines, const char* format, const char* a = "",
                     const char* b = "") {

@@ -3,6 +3,8 @@
 // on Next, and the lines of the overview page. No windows.h: also tested natively.
 #pragma once
 
+#include "app/text_util.h" // ConcatPath
+
 #include "app/limits.h"
 #include "wizard/install_options.h"
 
@@ -41,8 +43,6 @@ void StoreComponentChoices(const int checked[kComponentBoxCount], InstallOptions
 enum { kComponentLabelSize = kMessageSize };
 void ComponentLabelText(char* label, size_t size, const char* componentLabel, const char* version);
 
-// Joins a folder and a name; 0, and an empty text, when the whole path would not fit.
-int JoinPath(char* path, size_t size, const char* folder, const char* name);
 
 // The overview lines; the folder line holds a whole install folder after its indent.
 enum {

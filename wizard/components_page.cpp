@@ -16,7 +16,7 @@ static const int boxId[kComponentBoxCount] = {IDC_COMPONENT_PROGRAM,   IDC_COMPO
 // Only the name is asked for; a path that cannot be addressed offers nothing to copy.
 static int MediaHolds(const char* name) {
     char path[kPathSize];
-    return JoinPath(path, sizeof path, MediaFolder, name) &&
+    return ConcatPath(path, sizeof path, MediaFolder, name) &&
            GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
 

@@ -174,6 +174,6 @@ TEST(ShortcutNames, PathsThatWouldNotFitAreRefusedNotCut) {
     EXPECT_STREQ(path, "");
     EXPECT_EQ(FolderEntryPath(path, sizeof path, "C:\\DRASKEL", "DRASKEL.EXE"), 1);
     EXPECT_STREQ(path, "C:\\DRASKEL\\DRASKEL.EXE");
-    EXPECT_EQ(JoinPath(path, sizeof path, longFolder.c_str(), "PROGRAM"), 0);
+    EXPECT_EQ(ConcatPath(path, sizeof path, longFolder.c_str(), "PROGRAM"), 0);
     EXPECT_STREQ(path, "");
 }
