@@ -7,6 +7,12 @@ add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FRO
 
 set(CMAKE_CXX_FLAGS_RELEASE "-Os")
 
+# windres reports no dependencies: rebuild the resources when any part of them changes.
+file(GLOB RESOURCE_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc
+    ${CMAKE_SOURCE_DIR}/resources/*.h ${CMAKE_SOURCE_DIR}/resources/*.manifest
+    ${CMAKE_SOURCE_DIR}/resources/bitmaps/*.bmp ${CMAKE_SOURCE_DIR}/resources/icon/*.ico)
+set_source_files_properties(resources/install.rc PROPERTIES OBJECT_DEPENDS "${RESOURCE_PARTS}")
+
 add_library(installer_core STATIC ${PURE_SOURCES} ${WINDOWS_SOURCES})
 target_include_directories(installer_core PUBLIC ${CMAKE_SOURCE_DIR})
 # msvcrt's printf family instead of the larger one mingw links in for C++.
