@@ -61,3 +61,8 @@ foreach(script ${E2E_TESTS})
         ENVIRONMENT "INSTALL_EXE=$<TARGET_FILE:installer>;PROBE_EXE=$<TARGET_FILE:probe>;REPO_ROOT=${CMAKE_SOURCE_DIR};E2E_OUT=${CMAKE_BINARY_DIR}/e2e"
         TIMEOUT 600)
 endforeach()
+
+# The installation search over one tree with a live status panel, for scripts/bench-search.
+add_executable(search_bench tests/bench/search_bench.cpp resources/install.rc)
+target_link_libraries(search_bench PRIVATE installer_core)
+target_link_options(search_bench PRIVATE -static)

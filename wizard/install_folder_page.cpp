@@ -91,7 +91,7 @@ static void OnCommand(HWND page, int id, int code) {
     }
 }
 
-INT_PTR CALLBACK InstallFolderPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK InstallFolderPageProc(HWND page, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
         CenterWindow(page);
@@ -107,6 +107,5 @@ INT_PTR CALLBACK InstallFolderPageProc(HWND page, UINT message, WPARAM wParam, L
         OnCommand(page, LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     }
-    (void)lParam;
     return FALSE;
 }

@@ -4,6 +4,7 @@
 #include "app/catalog.h"
 #include "resources/folder_ids.h"
 #include "tests/native/temp_folder.h"
+#include "tests/wine/dialog_layout.h"
 #include "tests/wine/canvas.h"
 #include "tests/wine/modal_driver.h"
 #include "tests/wine/test_drives.h"
@@ -224,6 +225,37 @@ TEST_F(FolderBrowser, FoldersThatCouldNotBeOpenedAreNotListed) {
         OpenEntry(dialog, "[" + std::string(131, 'F') + "]");
         EXPECT_EQ(Field(dialog), "D:\\" + upper + "\\" + std::string(131, 'F'));
         EXPECT_EQ(Folders(dialog), std::vector<std::string>{"[..]"});
+        Click(dialog, IDC_BROWSER_CANCEL);
+    });
+}
+
+TEST_F(FolderBrowser, TemplateMatchesItsTable) {
+    Run([](HWND dialog) {
+        RECT size = {0, 0, 230, 210};
+        MapDialogRect(dialog, &size);
+        RECT client;
+        GetClientRect(dialog, &client);
+        EXPECT_EQ(client.right, size.right);
+        EXPECT_EQ(client.bottom, size.bottom);
+        const ControlRow rows[] = {
+            {IDC_BROWSER_LABEL, "Static", 15, 15, 200, 8, "Install &Folder:", 0},
+            {IDC_BROWSER_PATH, "Edit", 15, 25, 200, 14, nullptr,
+             ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP},
+            {IDC_BROWSER_FOLDERS, "ListBox", 15, 42, 200, 0, nullptr,
+             WS_TABSTOP | LBS_NOTIFY | LBS_SORT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS},
+            {IDC_BROWSER_DRIVES, "ComboBox", 115, 148, 100, 0, nullptr,
+             CBS_DROPDOWNLIST | CBS_SORT | CBS_HASSTRINGS | WS_TABSTOP},
+            {IDC_BROWSER_OK, "Button", 20, 180, 50, 14, "&OK", WS_TABSTOP},
+            {IDC_BROWSER_HELP, "Button", 90, 180, 50, 14, "&Help", WS_TABSTOP},
+            {IDC_BROWSER_CANCEL, "Button", 160, 180, 50, 14, "&Cancel", WS_TABSTOP},
+        };
+        for (const ControlRow& row : rows)
+            ExpectControl(dialog, row);
+        EXPECT_EQ(SendMessageA(dialog, DM_GETDEFID, 0, 0),
+                  MAKELRESULT(IDC_BROWSER_OK, DC_HASDEFID));
+        EXPECT_NE(FindWindowExA(dialog, nullptr, "Static", "D&rive:"), nullptr);
+        // Every entry is 15 pixels high.
+        EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_BROWSER_FOLDERS, LB_GETITEMHEIGHT, 0, 0), 15);
         Click(dialog, IDC_BROWSER_CANCEL);
     });
 }

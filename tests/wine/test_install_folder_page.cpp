@@ -5,6 +5,7 @@
 #include "resources/folder_ids.h"
 #include "search/found_list.h"
 #include "tests/native/temp_folder.h"
+#include "tests/wine/dialog_layout.h"
 #include "tests/wine/modal_driver.h"
 #include "wizard/install_folder_page.h"
 #include "wizard/install_options.h"
@@ -207,4 +208,55 @@ TEST_F(InstallFolderPage, SearchBackCancelAndEscStoreNothing) {
         EXPECT_EQ(result, way.result);
         EXPECT_STREQ(installOptions.installFolder, "C:\\DRASKEL");
     }
+}
+
+TEST_F(InstallFolderPage, TemplateMatchesItsTable) {
+    Run([](HWND dialog) {
+        RECT size = {0, 0, 405, 260};
+        MapDialogRect(dialog, &size);
+        RECT client;
+        GetClientRect(dialog, &client);
+        EXPECT_EQ(client.right, size.right);
+        EXPECT_EQ(client.bottom, size.bottom);
+        DWORD frame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+        EXPECT_EQ((DWORD)GetWindowLongA(dialog, GWL_STYLE) & frame, frame);
+        const ControlRow rows[] = {
+            {IDC_FOLDER_EDIT, "Edit", 10, 65, 320, 14, nullptr,
+             WS_TABSTOP | ES_AUTOHSCROLL | ES_UPPERCASE},
+            {IDC_FOLDER_BROWSE, "Button", 345, 65, 50, 14, "Bro&wse...", WS_TABSTOP},
+            {IDC_FOLDER_SEARCH_GROUP, "Button", 10, 90, 385, 130, nullptr, BS_GROUPBOX},
+            {IDC_FOLDER_SEARCH, "Button", 30, 110, 50, 14, "S&earch...", WS_TABSTOP},
+            {IDC_FOLDER_FOUND_LIST, "ListBox", 30, 130, 345, 0, nullptr, WS_TABSTOP | LBS_NOTIFY},
+            {IDC_FOLDER_BACK, "Button", 165, 238, 50, 14, "< &Back", WS_TABSTOP},
+            {IDC_FOLDER_NEXT, "Button", 220, 238, 50, 14, "&Next >", WS_TABSTOP},
+            {IDC_FOLDER_HELP, "Button", 285, 238, 50, 14, "&Help", WS_TABSTOP},
+            {IDC_FOLDER_CANCEL, "Button", 340, 238, 50, 14, "&Cancel", WS_TABSTOP},
+            {IDC_FOLDER_BAND_LINE, "Static", 0, 40, 0, 0, "", SS_ETCHEDHORZ},
+        };
+        for (const ControlRow& row : rows)
+            ExpectControl(dialog, row);
+        for (int framed : {IDC_FOLDER_EDIT, IDC_FOLDER_FOUND_LIST}) {
+            HWND control = GetDlgItem(dialog, framed);
+            EXPECT_TRUE((GetWindowLongA(control, GWL_STYLE) & WS_BORDER) ||
+                        (GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE))
+                << framed;
+        }
+        EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog, IDC_FOLDER_FOUND_LIST), GWL_STYLE) & LBS_SORT,
+                  0);
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_FOLDER_BAND_LINE)));
+        EXPECT_EQ(SendMessageA(dialog, DM_GETDEFID, 0, 0),
+                  MAKELRESULT(IDC_FOLDER_NEXT, DC_HASDEFID));
+        for (const char* text :
+             {"In&stall Folder:", "Note that this process may take several minutes."})
+            EXPECT_NE(FindWindowExA(dialog, nullptr, "Static", text), nullptr) << text;
+        Click(dialog, IDC_FOLDER_CANCEL);
+    });
+}
+
+TEST_F(InstallFolderPage, AnEmptyStoredFolderOpensWithNextDisabled) {
+    installOptions.installFolder[0] = '\0';
+    Run([](HWND dialog) {
+        EXPECT_FALSE(NextEnabled(dialog));
+        Click(dialog, IDC_FOLDER_CANCEL);
+    });
 }
