@@ -100,6 +100,9 @@ TEST_F(InstallFolderPage, OpensWithTheStoredFolderAndTheFoundListNewestFirst) {
                   (std::vector<std::string>{"C:\\PROGRAMS\\DRASKEL 2", "E:", "D:\\OLD\\DRASKEL"}));
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_FOLDER_NEXT));
         EXPECT_TRUE(NextEnabled(dialog));
+        RedrawWindow(dialog, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Settle(dialog);
         SaveWindowShot(dialog, "install_folder_page");
         Click(dialog, IDC_FOLDER_CANCEL);
     });
