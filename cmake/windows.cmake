@@ -7,11 +7,11 @@ add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FRO
 
 set(CMAKE_CXX_FLAGS_RELEASE "-Os")
 
-# The resource script includes the dialog scripts and id headers, which CMake does not scan.
-file(GLOB RESOURCE_INCLUDES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc
-    ${CMAKE_SOURCE_DIR}/resources/*.h ${CMAKE_SOURCE_DIR}/resources/install.manifest)
-list(REMOVE_ITEM RESOURCE_INCLUDES ${CMAKE_SOURCE_DIR}/resources/install.rc)
-set_source_files_properties(resources/install.rc PROPERTIES OBJECT_DEPENDS "${RESOURCE_INCLUDES}")
+# windres reports no dependencies: rebuild the resources when any part of them changes.
+file(GLOB RESOURCE_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc
+    ${CMAKE_SOURCE_DIR}/resources/*.h ${CMAKE_SOURCE_DIR}/resources/*.manifest
+    ${CMAKE_SOURCE_DIR}/resources/bitmaps/*.bmp ${CMAKE_SOURCE_DIR}/resources/icon/*.ico)
+set_source_files_properties(resources/install.rc PROPERTIES OBJECT_DEPENDS "${RESOURCE_PARTS}")
 
 add_library(installer_core STATIC ${PURE_SOURCES} ${WINDOWS_SOURCES})
 target_include_directories(installer_core PUBLIC ${CMAKE_SOURCE_DIR})
@@ -97,3 +97,8 @@ endforeach()
 add_executable(bench_copytree tests/bench/bench_copytree.cpp)
 target_link_libraries(bench_copytree PRIVATE installer_core)
 target_link_options(bench_copytree PRIVATE -static)
+
+# The installation search over one tree with a live status panel, for scripts/bench-search.
+add_executable(search_bench tests/bench/search_bench.cpp resources/install.rc)
+target_link_libraries(search_bench PRIVATE installer_core)
+target_link_options(search_bench PRIVATE -static)

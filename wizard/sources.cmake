@@ -10,3 +10,6 @@ list(APPEND WINDOWS_SOURCES wizard/readme_viewer.cpp wizard/finish_page.cpp
 # Components and overview pages.
 list(APPEND PURE_SOURCES wizard/component_choices.cpp)
 list(APPEND WINDOWS_SOURCES wizard/components_page.cpp wizard/overview_page.cpp)
+# Install Folder page and folder browser.
+list(APPEND PURE_SOURCES wizard/folder_text.cpp)
+list(APPEND WINDOWS_SOURCES wizard/folder_browser.cpp wizard/install_folder_page.cpp)
