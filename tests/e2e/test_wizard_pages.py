@@ -10,7 +10,8 @@ import driver  # noqa: E402
 
 TITLE = "Draskel Installation"
 # A control that only this page has.
-WELCOME, LICENSE, INSTALL_TYPE = 200, 103, 600
+WELCOME, LICENSE, INSTALL_TYPE, INSTALL_FOLDER = 200, 103, 600, 140
+FOLDER_CANCEL = 112
 NEXT, LICENSE_BACK, TYPE_UPDATE, TYPE_CANCEL = 110, 109, 101, 106
 WELCOME_CANCEL = DECLINE = 104
 
@@ -115,7 +116,7 @@ def test_cancel_and_decline_end_the_run():
         media.close()
 
 
-def test_next_on_install_type_reaches_the_notice():
+def test_next_on_install_type_leads_to_the_install_folder_page():
     media = driver.Media("Draskel")
     installer = media.start()
     installer.windows_pid = windows_pid(installer)
@@ -124,10 +125,9 @@ def test_next_on_install_type_reaches_the_notice():
             page, _ = wait_page(installer, marker)
             driver.click_button(page, NEXT)
             wait_gone(page)
-        box = driver.wait_window(cls="#32770", title=TITLE)
-        assert driver.dialog_text(box) == \
-            "This build of the installer has no further wizard pages yet; nothing is installed."
-        driver.click_button(box, 1)
+        page, controls = wait_page(installer, INSTALL_FOLDER)
+        assert controls[106].text == "C:\\DRASKEL", controls[106].text
+        driver.click_button(page, FOLDER_CANCEL)
         assert installer.wait() == 0
         # Nothing was installed.
         assert not os.path.exists(os.path.join(os.environ["WINEPREFIX"], "drive_c", "DRASKEL"))
@@ -139,4 +139,4 @@ def test_next_on_install_type_reaches_the_notice():
 if __name__ == "__main__":
     driver.run([test_walk_back_and_forth_then_cancel,
                 test_cancel_and_decline_end_the_run,
-                test_next_on_install_type_reaches_the_notice])
+                test_next_on_install_type_leads_to_the_install_folder_page])
