@@ -5,7 +5,7 @@ REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD="$REPO_ROOT/build"
 
 PACKAGES=(cmake ninja-build g++ googletest python3 g++-mingw-w64-x86-64-posix
-    binutils-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick x11-utils fp-utils)
+    binutils-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick x11-utils fp-utils fonts-liberation)
 
 install_missing_packages() {
     local missing=() package
@@ -47,10 +47,15 @@ wine_start() {
     mkdir -p "$WINEPREFIX"
     # Fails harmlessly when this prefix already has a server.
     wineserver -p </dev/null >/dev/null 2>&1 || true
-    if [ ! -f "$WINEPREFIX/.prepared" ]; then
+    # The stamp names the version of this preparation: a changed one prepares the prefix anew.
+    local stamp="$WINEPREFIX/.prepared-2"
+    if [ ! -f "$stamp" ]; then
         echo "Preparing the Wine prefix (once)..."
         wine wineboot -i </dev/null >/dev/null 2>&1
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+        # Windows has Times New Roman; Wine draws its metric twin in its place.
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
+            /d 'Liberation Serif' /f </dev/null >/dev/null 2>&1
         # z: maps the host's root, which a search of fixed drives would walk.
         rm -f "$WINEPREFIX/dosdevices/z:"
         local users="$WINEPREFIX/drive_c/users/$(id -un)" link
@@ -60,7 +65,7 @@ wine_start() {
                 mkdir -p "$link"
             fi
         done
-        touch "$WINEPREFIX/.prepared"
+        touch "$stamp"
     fi
 }
 

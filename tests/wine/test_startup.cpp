@@ -133,3 +133,19 @@ TEST(Startup, StatusPanelStaysHiddenUntilTheStartMessageAndTheRunEndsCleanly) {
     EXPECT_EQ(presentation.backgroundImage, nullptr);
     EXPECT_EQ(presentation.logoImage, nullptr);
 }
+
+TEST(Startup, WindowClassThatCannotBeRegisteredEndsWithAMessage) {
+    // The Havrin status panel's class is taken, so the installer's own cannot be registered.
+    WNDCLASSA taken = {};
+    taken.lpfnWndProc = PlainWindowProc;
+    taken.hInstance = GetModuleHandleA(nullptr);
+    taken.lpszClassName = "HAVRIN:MESSAGE";
+    ASSERT_TRUE(RegisterClassA(&taken));
+    mainWindow = nullptr;
+    Box box = RunEntryExpectingBox("Old Havrin");
+    EXPECT_EQ(box.title, "Havrin Installation");
+    EXPECT_EQ(box.text, "ERROR: The installer window could not be created.");
+    EXPECT_FALSE(FindWindowA("HAVRIN:INSTALL", nullptr));
+    UnregisterClassA("HAVRIN:MESSAGE", GetModuleHandleA(nullptr));
+    UnregisterClassA("HAVRIN:INSTALL", GetModuleHandleA(nullptr));
+}
