@@ -14,7 +14,12 @@ static void PrintWindow(HWND window, const char* first) {
     char className[256] = "";
     char text[1024] = "";
     GetClassNameA(window, className, sizeof className);
-    GetWindowTextA(window, text, sizeof text);
+    // Asked of the window itself: GetWindowText from another process does not see the text of
+    // an edit control.
+    DWORD_PTR ignored;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 2000,
+                             &ignored))
+        GetWindowTextA(window, text, sizeof text);
     // Keep one window a line.
     for (char* c = text; *c; ++c)
         if (*c == '\n' || *c == '\r' || *c == '|')

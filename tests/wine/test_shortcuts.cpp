@@ -2,6 +2,7 @@
 // read back through IShellLinkA; warnings answered as a user would.
 #include "app/app_state.h"
 #include "app/catalog.h"
+#include "install/install_product.h"
 #include "install/shortcuts.h"
 #include "tests/native/temp_folder.h"
 #include "tests/wine/modal_driver.h"
@@ -245,4 +246,27 @@ TEST_F(Shortcuts, ComOfTheThreadIsLeftAsItWas) {
     }
     CoUninitialize();
     EXPECT_FALSE(fs::exists(Link(desktop, "Draskel (2)")));
+}
+
+TEST_F(Shortcuts, InstallCreatesTheDesktopShortcutFirstAndGoesOnWhenItFails) {
+    InstallExecutable();
+    installOptions.createDesktopShortcut = 1;
+    installOptions.addToStartMenu = 1;
+    // Every desktop name is taken: the desktop shortcut fails with its warning.
+    for (int n = 1; n <= 99; ++n) {
+        std::string name = n == 1 ? "Draskel" : "Draskel (" + std::to_string(n) + ")";
+        std::ofstream(Link(desktop, name)) << "taken";
+    }
+    bool startMenuLinkDuringWarning = true;
+    std::vector<std::string> warnings;
+    ModalDriver driver;
+    driver.then([&](HWND box) {
+        warnings.push_back(MessageBoxText(box));
+        startMenuLinkDuringWarning = fs::exists(Link(startMenu, "Draskel"));
+        Click(box, IDOK);
+    });
+    EXPECT_EQ(InstallProduct(nullptr), 1);
+    EXPECT_EQ(warnings, std::vector<std::string>{"WARNING(5): Could not create Shortcut."});
+    EXPECT_FALSE(startMenuLinkDuringWarning);
+    ExpectLinkToProduct(Link(startMenu, "Draskel"));
 }
