@@ -48,7 +48,7 @@ wine_start() {
     # Fails harmlessly when this prefix already has a server.
     wineserver -p </dev/null >/dev/null 2>&1 || true
     # The stamp names the version of this preparation: a changed one prepares the prefix anew.
-    local stamp="$WINEPREFIX/.prepared-2"
+    local stamp="$WINEPREFIX/.prepared-3"
     if [ ! -f "$stamp" ]; then
         echo "Preparing the Wine prefix (once)..."
         wine wineboot -i </dev/null >/dev/null 2>&1
@@ -56,6 +56,8 @@ wine_start() {
         # Windows has Times New Roman; Wine draws its metric twin in its place.
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
             /d 'Liberation Serif' /f </dev/null >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' \
+            /d 'Liberation Mono' /f </dev/null >/dev/null 2>&1
         # z: maps the host's root, which a search of fixed drives would walk.
         rm -f "$WINEPREFIX/dosdevices/z:"
         local users="$WINEPREFIX/drive_c/users/$(id -un)" link
