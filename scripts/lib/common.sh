@@ -45,8 +45,10 @@ wine_environment() {
 wine_start() {
     wine_environment
     mkdir -p "$WINEPREFIX"
-    # Fails harmlessly when this prefix already has a server.
-    wineserver -p </dev/null >/dev/null 2>&1 || true
+    # A server left from another run may serve another X display: start afresh on this one.
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
+    wineserver -p </dev/null >/dev/null 2>&1
     # The stamp names the version of this preparation: a changed one prepares the prefix anew.
     local stamp="$WINEPREFIX/.prepared-3"
     if [ ! -f "$stamp" ]; then
