@@ -58,9 +58,7 @@ def main(key):
                 folder = run.controls[106].text  # C:\FOLDER, the product's default
                 existing_sample(media, os.path.join(DRIVE_C, folder[3:]))
             run.leave(button)
-        code = run.exit_code()
-        time.sleep(0.5)
-        shots.append(driver.screenshot("09-end"))
+        code = run.exit_code()  # opening the guide has no program under Wine, and shows nothing
     finally:
         run.kill()
         remove(entries() - before)

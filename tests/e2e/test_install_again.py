@@ -10,9 +10,10 @@ import time
 
 sys.path.insert(0, os.path.dirname(__file__))
 import driver  # noqa: E402
-from install_walk import (assert_same_files, run_tests, DESKTOP, FOLDER_EDIT, FOUND_LIST, GUIDE, INSTALL_FOLDER,  # noqa: E402
-                          NO_TO_ALL, PROGRAM, SAMPLES, SEARCH, START_MENU, TUTORIALS, Run, files,
-                          link_target_in, payload, remove_installation, shortcuts)
+from install_walk import (DESKTOP, FOLDER_EDIT, FOUND_LIST, GUIDE, INSTALL_FOLDER,  # noqa: E402
+                          NO_TO_ALL, PROGRAM, SAMPLES, SEARCH, TUTORIALS, Run, assert_same_files,
+                          files, link_target_in, payload, remove_installation, run_tests,
+                          shortcuts)
 
 
 def new_installation(media, confirmations=0, search=None):

@@ -6,8 +6,8 @@ import sys
 
 sys.path.insert(0, os.path.dirname(__file__))
 import driver  # noqa: E402
-from install_walk import (run_tests, BACK, CANCEL, DESKTOP, DRIVE_C, INSTALL_FOLDER, SEARCH,  # noqa: E402
-                          START_MENU, Run, remove_installation)
+from install_walk import (BACK, CANCEL, DESKTOP, DRIVE_C, INSTALL_FOLDER, SEARCH,  # noqa: E402
+                          START_MENU, Run, remove_installation, run_tests)
 
 
 def walk_to(run, page):

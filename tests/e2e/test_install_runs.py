@@ -6,9 +6,9 @@ import sys
 
 sys.path.insert(0, os.path.dirname(__file__))
 import driver  # noqa: E402
-from install_walk import (assert_same_files, run_tests, GUIDE, INSTALL_FOLDER, PROGRAM, SAMPLES, START_MENU, DESKTOP,  # noqa: E402
-                          TUTORIALS, BACK, Run, files, link_target_in, payload,
-                          remove_installation, shortcuts)
+from install_walk import (BACK, DESKTOP, GUIDE, INSTALL_FOLDER, PROGRAM, SAMPLES,  # noqa: E402
+                          START_MENU, TUTORIALS, Run, assert_same_files, files, link_target_in,
+                          payload, remove_installation, run_tests, shortcuts)
 
 COMPLETED = "The Draskel installation wizard has successfully completed."
 TASKS = "Tasks that will be completed upon finish:"
