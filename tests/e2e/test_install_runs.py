@@ -3,6 +3,7 @@ media from scripts/make-media, and checked on disk: New, Update, Custom, and the
 
 import os
 import sys
+import time
 
 sys.path.insert(0, os.path.dirname(__file__))
 import driver  # noqa: E402
@@ -44,6 +45,9 @@ def test_new_installs_everything_then_readme_finish_and_guide(media):
         assert not finish[109].enabled
         run.leave()
         assert run.exit_code() == 0  # opening the guide has no program under Wine: no hang
+        time.sleep(1)
+        left = [w for w in driver.windows() if w.visible]
+        assert not left, left  # and no box about it from the shell
     finally:
         run.kill()
     expected = payload(media, PROGRAM, SAMPLES, TUTORIALS)
