@@ -10,16 +10,18 @@
 #include <stdlib.h>
 #include <string.h>
 
-static void PrintWindow(HWND window, const char* first) {
+static void PrintWindow(HWND window, const char* first, bool ask) {
     char className[256] = "";
     char text[1024] = "";
     GetClassNameA(window, className, sizeof className);
-    // Asked of the window itself: GetWindowText from another process does not see the text of
-    // an edit control.
-    DWORD_PTR ignored;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 2000,
-                             &ignored))
+    // Across processes GetWindowTextA gives the text a window was created with; an edit control
+    // keeps what was set later to itself, and answers WM_GETTEXT with it. Top-level windows are
+    // not asked: a busy installer would hold up every listing.
+    DWORD_PTR copied = 0;
+    if (!ask || !SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, (LPARAM)text,
+                                     SMTO_ABORTIFHUNG, 2000, &copied))
         GetWindowTextA(window, text, sizeof text);
+    text[sizeof text - 1] = '\0';
     // Keep one window a line.
     for (char* c = text; *c; ++c)
         if (*c == '\n' || *c == '\r' || *c == '|')
@@ -27,8 +29,8 @@ static void PrintWindow(HWND window, const char* first) {
     RECT r;
     GetWindowRect(window, &r);
     printf("%s|%s|%s|%d|%d|%ld,%ld,%ld,%ld|%llx\n", first, className, text,
-           IsWindowVisible(window) ? 1 : 0, IsWindowEnabled(window) ? 1 : 0, r.left, r.top,
-           r.right, r.bottom, (unsigned long long)(ULONG_PTR)window);
+           IsWindowVisible(window) ? 1 : 0, IsWindowEnabled(window) ? 1 : 0, r.left, r.top, r.right,
+           r.bottom, (unsigned long long)(ULONG_PTR)window);
 }
 
 static BOOL CALLBACK TopLevel(HWND window, LPARAM) {
@@ -36,14 +38,14 @@ static BOOL CALLBACK TopLevel(HWND window, LPARAM) {
     GetWindowThreadProcessId(window, &pid);
     char first[64];
     snprintf(first, sizeof first, "%llx|%lu", (unsigned long long)(ULONG_PTR)window, pid);
-    PrintWindow(window, first);
+    PrintWindow(window, first, false);
     return TRUE;
 }
 
 static BOOL CALLBACK Child(HWND window, LPARAM) {
     char first[32];
     snprintf(first, sizeof first, "%d", GetDlgCtrlID(window));
-    PrintWindow(window, first);
+    PrintWindow(window, first, true);
     return TRUE;
 }
 
@@ -61,8 +63,8 @@ int main(int argc, char** argv) {
     }
     if (argc >= 2 && strcmp(argv[1], "hold") == 0) {
         GetDesktopWindow();
-        CreateWindowExA(0, "STATIC", "probe hold", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                        nullptr, nullptr);
+        CreateWindowExA(0, "STATIC", "probe hold", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
+                        nullptr);
         Sleep(INFINITE);
     }
     fprintf(stderr, "usage: probe list | probe children HWND | probe hold\n");
