@@ -37,6 +37,10 @@ target_link_options(wine_tests PRIVATE -static)
 add_test(NAME wine_tests COMMAND wine_tests)
 # Screenshots that the dialog tests save for review.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/shots)
+# The document viewer that the finishing-action tests register for .pdf files.
+add_executable(open_recorder tests/wine/open_recorder.cpp)
+target_link_options(open_recorder PRIVATE -static)
+add_dependencies(wine_tests open_recorder)
 set_tests_properties(wine_tests PROPERTIES ENVIRONMENT "SHOT_DIR=shots" WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 
 # Help files that each answer a single context id: the dialog tests see which id was asked for.
@@ -103,3 +107,7 @@ target_link_options(bench_copytree PRIVATE -static)
 add_executable(search_bench tests/bench/search_bench.cpp resources/install.rc)
 target_link_libraries(search_bench PRIVATE installer_core)
 target_link_options(search_bench PRIVATE -static)
+
+# Sees the first page of a starting program show, for scripts/bench-startup.
+add_executable(await_window tests/bench/await_window.cpp)
+target_link_options(await_window PRIVATE -static)

@@ -33,7 +33,8 @@ const DWORD kButtonType = 0x0F; // BS_TYPEMASK
 const DWORD kStaticType = SS_TYPEMASK;
 
 std::vector<Expected> FrameAndButtons(int back, bool backDisabled, const char* forward, int help,
-                                      int cancel, const char* cancelText) {
+                                      int cancel, const char* cancelText,
+                                      bool cancelDisabled = false) {
     return {
         {IDC_BAND_BOTTOM, "Static", 0, 40, 405, 1, "", kStaticType, SS_ETCHEDHORZ, 0, WS_VISIBLE},
         {kNone, "Static", 0, 228, 405, 1, "", kStaticType, SS_ETCHEDHORZ, WS_VISIBLE, 0},
@@ -43,8 +44,9 @@ std::vector<Expected> FrameAndButtons(int back, bool backDisabled, const char* f
          WS_TABSTOP, WS_DISABLED},
         {help, "Button", 285, 238, 50, 14, "&Help", kButtonType, BS_PUSHBUTTON, WS_TABSTOP,
          WS_DISABLED},
-        {cancel, "Button", 340, 238, 50, 14, cancelText, kButtonType, BS_PUSHBUTTON, WS_TABSTOP,
-         WS_DISABLED},
+        {cancel, "Button", 340, 238, 50, 14, cancelText, kButtonType, BS_PUSHBUTTON,
+         WS_TABSTOP | (cancelDisabled ? (DWORD)WS_DISABLED : 0),
+         cancelDisabled ? 0 : (DWORD)WS_DISABLED},
     };
 }
 
@@ -55,6 +57,31 @@ std::vector<Expected> WelcomePage() {
     };
     for (const Expected& e : FrameAndButtons(IDC_WELCOME_BACK, true, "&Next >", IDC_WELCOME_HELP,
                                              IDC_WELCOME_CANCEL, "&Cancel"))
+        controls.push_back(e);
+    return controls;
+}
+
+std::vector<Expected> ReadmeViewer() {
+    std::vector<Expected> controls = {
+        {IDC_README_LABEL, "Static", 10, 55, 110, 8,
+         "Contents of the README.T&XT file:", kStaticType, SS_LEFT, 0, 0},
+        {IDC_TEXT_LIST, "ListBox", 10, 65, 385, 150, "", 0, 0,
+         LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, LBS_SORT},
+    };
+    for (const Expected& e : FrameAndButtons(IDC_README_BACK, true, "C&lose", IDC_FINISH_HELP,
+                                             IDC_README_CANCEL, "&Cancel", true))
+        controls.push_back(e);
+    return controls;
+}
+
+std::vector<Expected> FinishPage() {
+    std::vector<Expected> controls = {
+        {IDC_FINISH_COMPLETION, "Static", 10, 55, 385, 8, "", kStaticType, SS_LEFT, 0, 0},
+        {IDC_FINISH_TASKS, "Static", 10, 75, 385, 8, "", kStaticType, SS_LEFT, 0, 0},
+        {IDC_FINISH_TASK_LINE, "Static", 20, 95, 375, 8, "", kStaticType, SS_LEFT, 0, 0},
+    };
+    for (const Expected& e : FrameAndButtons(IDC_FINISH_BACK, true, "&Finish", IDC_FINISH_HELP,
+                                             IDC_FINISH_CANCEL, "&Cancel"))
         controls.push_back(e);
     return controls;
 }
@@ -229,7 +256,9 @@ TEST_F(PageTemplates, EveryControlAsTheTableGivesIt) {
         std::vector<Expected> controls;
     } cases[] = {{"WelcomeDlg", WelcomePage()},
                  {"EULADlg", LicensePage()},
-                 {"InstallTypeDlg", InstallTypePage()}};
+                 {"InstallTypeDlg", InstallTypePage()},
+                 {"ViewTxtDlg", ReadmeViewer()},
+                 {"FinishDlg", FinishPage()}};
     for (const Case& c : cases) {
         Template t = ReadTemplate(c.name);
         const DWORD frame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
@@ -265,7 +294,8 @@ TEST_F(PageTemplates, EveryControlAsTheTableGivesIt) {
 }
 
 TEST_F(PageTemplates, ForwardButtonIsTheDefaultAndTheFontComesFromTheTemplate) {
-    for (const char* name : {"WelcomeDlg", "EULADlg", "InstallTypeDlg"}) {
+    for (const char* name :
+         {"WelcomeDlg", "EULADlg", "InstallTypeDlg", "ViewTxtDlg", "FinishDlg"}) {
         LRESULT defId = 0;
         LOGFONTA font = {};
         driver.then([&](HWND dialog) {
