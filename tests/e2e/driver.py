@@ -135,6 +135,18 @@ def pixels(path):
     return int(size[0]), int(size[1]), data
 
 
+def windows_pid(installer):
+    """The Windows process id of the installer, by its full-screen main window."""
+    end = time.time() + 30
+    while True:
+        for window in windows():
+            if window.cls.endswith(":INSTALL") and window.visible:
+                return window.pid
+        if time.time() > end or installer.process.poll() is not None:
+            raise AssertionError("no installer window")
+        time.sleep(0.2)
+
+
 class Media:
     """Sample media from scripts/make-media, reachable under a drive letter of its own."""
 
@@ -179,10 +191,11 @@ class Installer:
             self.process.kill()
 
 
-def run(tests):
+def run(tests, release_keys=True):
     """Runs test functions, prints a line each and a closing count; exits 1 on any failure."""
     failed = 0
-    release("Return", "Escape", "Tab", "space")
+    if release_keys:
+        release("Return", "Escape", "Tab", "space")
     for test in tests:
         try:
             test()

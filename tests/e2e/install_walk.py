@@ -42,18 +42,6 @@ def page_name(window, controls):
     return "?"
 
 
-def windows_pid(installer):
-    """The Windows process id of the installer, by its full-screen main window."""
-    end = time.time() + 30
-    while True:
-        for window in driver.windows():
-            if window.cls.endswith(":INSTALL") and window.visible:
-                return window.pid
-        if time.time() > end or installer.process.poll() is not None:
-            raise AssertionError("no installer window")
-        time.sleep(0.2)
-
-
 def current_dialog(installer):
     """The installer's visible dialog as (name, window, controls by id), or None."""
     for window in driver.windows():
@@ -101,7 +89,7 @@ class Run:
 
     def __init__(self, media):
         self.installer = media.start()
-        self.installer.windows_pid = windows_pid(self.installer)
+        self.installer.windows_pid = driver.windows_pid(self.installer)
         self.window, self.controls, self.last = None, None, None
 
     def at(self, name, timeout=30):
@@ -194,15 +182,6 @@ def remove_installation(folder=INSTALL_FOLDER):
 
 
 def run_tests(tests):
-    """Like driver.run, without its opening key releases: once, right after them, the first page
+    """driver.run without its opening key releases: once, right after them, the first page
     closed by itself before it could be clicked."""
-    failed = 0
-    for test in tests:
-        try:
-            test()
-            print("PASS", test.__name__, flush=True)
-        except Exception as error:  # report every failure, go on with the rest
-            failed += 1
-            print("FAIL", test.__name__, "-", repr(error), flush=True)
-    print("%d passed, %d failed" % (len(tests) - failed, failed))
-    sys.exit(1 if failed else 0)
+    driver.run(tests, release_keys=False)

@@ -17,18 +17,6 @@ NEXT, LICENSE_BACK, TYPE_UPDATE, TYPE_CANCEL = 110, 109, 101, 106
 WELCOME_CANCEL = DECLINE = 104
 
 
-def windows_pid(installer):
-    """The Windows process id of the installer, by its full-screen main window."""
-    end = time.time() + 30
-    while True:
-        for window in driver.windows():
-            if window.cls.endswith(":INSTALL") and window.visible:
-                return window.pid
-        if time.time() > end or installer.process.poll() is not None:
-            raise AssertionError("no installer window")
-        time.sleep(0.2)
-
-
 def wait_page(installer, marker, timeout=30):
     """The installer's visible dialog that holds the marker control, and its controls."""
     end = time.time() + timeout
@@ -65,7 +53,7 @@ def wait_gone(window, timeout=30):
 def test_walk_back_and_forth_then_cancel():
     media = driver.Media("Draskel")
     installer = media.start()
-    installer.windows_pid = windows_pid(installer)
+    installer.windows_pid = driver.windows_pid(installer)
     try:
         welcome, controls = wait_page(installer, WELCOME)
         assert welcome.title == TITLE, welcome
@@ -115,7 +103,7 @@ def test_cancel_and_decline_end_the_run():
         for steps in ((WELCOME, WELCOME_CANCEL), (WELCOME, NEXT, LICENSE, DECLINE),
                       (WELCOME, NEXT, LICENSE, NEXT, INSTALL_TYPE, TYPE_CANCEL)):
             installer = media.start()
-            installer.windows_pid = windows_pid(installer)
+            installer.windows_pid = driver.windows_pid(installer)
             try:
                 for marker, button in zip(steps[::2], steps[1::2]):
                     page, _ = wait_page(installer, marker)
@@ -131,7 +119,7 @@ def test_cancel_and_decline_end_the_run():
 def test_next_on_install_type_leads_to_the_install_folder_page():
     media = driver.Media("Draskel")
     installer = media.start()
-    installer.windows_pid = windows_pid(installer)
+    installer.windows_pid = driver.windows_pid(installer)
     try:
         for marker in (WELCOME, LICENSE, INSTALL_TYPE):
             page, _ = wait_page(installer, marker)
