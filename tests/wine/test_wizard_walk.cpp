@@ -122,3 +122,19 @@ TEST_F(WizardWalk, CancelOnAnyPageEndsWithNothingChosenOrInstalled) {
         EXPECT_STREQ(installOptions.installFolder, "");
     }
 }
+
+TEST_F(WizardWalk, PageThatCannotBeShownEndsTheWizardWithAMessage) {
+    // A module without the page templates: the first page cannot be shown.
+    appInstance = GetModuleHandleA("kernel32.dll");
+    std::string message, title;
+    driver.then([&](HWND box) {
+        message = MessageBoxText(box);
+        title = WindowText(box);
+        Click(box, IDOK);
+    });
+    EXPECT_EQ(RunWizard(owner), 0);
+    appInstance = GetModuleHandleA(nullptr);
+    EXPECT_EQ(message, "ERROR: The installation wizard could not show its page.");
+    EXPECT_EQ(title, "Draskel Installation");
+    EXPECT_EQ(installOptions.installProgram, 0);
+}
