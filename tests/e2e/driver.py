@@ -75,7 +75,8 @@ def dialog_text(window):
 
 
 def _xwindow(title, pid=None):
-    command = ["xdotool", "search"] + (["--pid", str(pid)] if pid else [])
+    # Only mapped windows: the X windows of pages that closed keep their titles.
+    command = ["xdotool", "search", "--onlyvisible"] + (["--pid", str(pid)] if pid else [])
     out = subprocess.run(command + ["--name", "^%s$" % _regex(title)],
                          capture_output=True, text=True, timeout=30).stdout.split()
     if not out:
@@ -89,9 +90,17 @@ def _regex(text):
 
 def press(title, *keys, pid=None):
     """Real key presses into the window with this title (of the X client with this pid)."""
-    x = _xwindow(title, pid)
-    time.sleep(0.3)  # a window that just appeared may not take input yet
-    subprocess.run(["xdotool", "windowfocus", "--sync", x], check=True, timeout=30)
+    # A window that Wine has just shown may not be mapped on the X side yet.
+    for attempt in range(10):
+        try:
+            x = _xwindow(title, pid)
+            time.sleep(0.3)
+            subprocess.run(["xdotool", "windowfocus", "--sync", x], check=True, timeout=30)
+            break
+        except (subprocess.CalledProcessError, AssertionError):
+            if attempt == 9:
+                raise
+            time.sleep(0.5)
     try:
         # Through XTEST, like a keyboard: the key's release still arrives when the press has
         # already closed the window (a key left down in the X server repeats into later tests).

@@ -2,7 +2,6 @@
 Welcome, License (and back), Install Type, help by F1, and the ways out."""
 
 import os
-import subprocess
 import sys
 import time
 
@@ -31,17 +30,6 @@ def wait_page(installer, marker, timeout=30):
         time.sleep(0.2)
 
 
-def press(title, keys, pid):
-    """Key presses into a window that may not yet be mapped on the X side when Wine shows it."""
-    for attempt in range(10):
-        try:
-            return driver.press(title, keys, pid=pid)
-        except (subprocess.CalledProcessError, AssertionError):
-            if attempt == 9:
-                raise
-            time.sleep(0.5)
-
-
 def wait_gone(window, timeout=30):
     end = time.time() + timeout
     while any(w.hwnd == window.hwnd and w.visible for w in driver.windows()):
@@ -64,10 +52,10 @@ def test_walk_back_and_forth_then_cancel():
         assert not controls[1053].enabled  # Back
 
         # F1 opens the help viewer; the page stays.
-        press(TITLE, "F1", installer.pid)
+        driver.press(TITLE, "F1", pid=installer.pid)
         help_window = driver.wait_window(cls="HH Parent")
         assert any(w.hwnd == welcome.hwnd and w.visible for w in driver.windows())
-        press(help_window.title, "alt+F4", installer.pid)
+        driver.press(help_window.title, "alt+F4", pid=installer.pid)
         wait_gone(help_window)
 
         driver.click_button(welcome, NEXT)
@@ -75,7 +63,7 @@ def test_walk_back_and_forth_then_cancel():
         assert controls[NEXT].text == "&Accept" and controls[NEXT].enabled
         driver.click_button(license_page, LICENSE_BACK)
         welcome, _ = wait_page(installer, WELCOME)
-        press(TITLE, "Return", installer.pid)  # Next is the default button
+        driver.press(TITLE, "Return", pid=installer.pid)  # Next is the default button
         license_page, _ = wait_page(installer, LICENSE)
         driver.click_button(license_page, NEXT)
 
@@ -90,7 +78,7 @@ def test_walk_back_and_forth_then_cancel():
             time.sleep(0.2)
             controls = {c.id: c for c in driver.children(install_type)}
         assert not controls[600].visible and not controls[501].visible
-        press(TITLE, "Escape", installer.pid)
+        driver.press(TITLE, "Escape", pid=installer.pid)
         assert installer.wait() == 0
     finally:
         installer.kill()
