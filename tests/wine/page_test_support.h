@@ -15,6 +15,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 // Runs this thread's messages as a dialog's modal loop does, until done() or the time is up.
 inline bool PumpUntil(HWND dialog, const std::function<bool()>& done, int milliseconds = 3000) {
@@ -65,6 +66,19 @@ inline void TypeKey(WORD key) {
     input[0].ki.wVk = input[1].ki.wVk = key;
     input[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, input, sizeof input[0]);
+}
+
+// The entries of the text list (list box 100) of a page.
+inline std::vector<std::string> ListEntries(HWND dialog) {
+    HWND list = GetDlgItem(dialog, 100);
+    std::vector<std::string> entries;
+    int count = (int)SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) {
+        std::string text((size_t)SendMessageA(list, LB_GETTEXTLEN, i, 0), '\0');
+        SendMessageA(list, LB_GETTEXT, i, (LPARAM)&text[0]);
+        entries.push_back(text);
+    }
+    return entries;
 }
 
 inline HFONT FontOf(HWND dialog, int id) {

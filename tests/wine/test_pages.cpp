@@ -39,18 +39,6 @@ void Perform(HWND dialog, const Action& action) {
         PressCloseBox(dialog);
 }
 
-std::vector<std::string> ListEntries(HWND dialog) {
-    HWND list = GetDlgItem(dialog, IDC_LICENSE_LIST);
-    std::vector<std::string> entries;
-    int count = (int)SendMessageA(list, LB_GETCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i) {
-        std::string text((size_t)SendMessageA(list, LB_GETTEXTLEN, i, 0), '\0');
-        SendMessageA(list, LB_GETTEXT, i, (LPARAM)&text[0]);
-        entries.push_back(text);
-    }
-    return entries;
-}
-
 bool Visible(HWND dialog, int id) {
     return IsWindowVisible(GetDlgItem(dialog, id)) != FALSE;
 }
