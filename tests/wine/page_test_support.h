@@ -68,6 +68,23 @@ inline void TypeKey(WORD key) {
     SendInput(2, input, sizeof input[0]);
 }
 
+// One way a user ends or works a page: a button click, a key, or the close box.
+enum ActionKind { ClickButton, Key, CloseBox };
+struct Action {
+    ActionKind kind;
+    int value; // button id or virtual key
+    const char* name;
+};
+
+inline void Perform(HWND dialog, const Action& action) {
+    if (action.kind == ClickButton)
+        Click(dialog, action.value);
+    else if (action.kind == Key)
+        PressKey(dialog, action.value);
+    else
+        PressCloseBox(dialog);
+}
+
 // The entries of the text list (list box 100) of a page.
 inline std::vector<std::string> ListEntries(HWND dialog) {
     HWND list = GetDlgItem(dialog, 100);

@@ -18,22 +18,6 @@ bool Enabled(HWND dialog, int id) {
     return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
 }
 
-enum ActionKind { ClickButton, Key, CloseBox };
-struct Action {
-    ActionKind kind;
-    int value; // button id or virtual key
-    const char* name;
-};
-
-void Perform(HWND dialog, const Action& action) {
-    if (action.kind == ClickButton)
-        Click(dialog, action.value);
-    else if (action.kind == Key)
-        PressKey(dialog, action.value);
-    else
-        PressCloseBox(dialog);
-}
-
 // Every text the status line was given, in order.
 std::vector<std::string> statusTexts;
 

@@ -23,22 +23,6 @@ const Page kInstallType = {"InstallTypeDlg", InstallTypePageProc, IDC_TYPE_HELP,
                            400};
 const Page kPages[] = {kWelcome, kLicense, kInstallType};
 
-enum ActionKind { ClickButton, Key, CloseBox };
-struct Action {
-    ActionKind kind;
-    int value; // button id or virtual key
-    const char* name;
-};
-
-void Perform(HWND dialog, const Action& action) {
-    if (action.kind == ClickButton)
-        Click(dialog, action.value);
-    else if (action.kind == Key)
-        PressKey(dialog, action.value);
-    else
-        PressCloseBox(dialog);
-}
-
 bool Visible(HWND dialog, int id) {
     return IsWindowVisible(GetDlgItem(dialog, id)) != FALSE;
 }
